@@ -1,0 +1,51 @@
+#pragma once
+// Conversion between the bytes of a script and the UTF-16 text the engine works on, in
+// the system's ANSI code page. The conversion must never change a line the tool promises
+// to copy: bytes that do not decode, or whose character would not encode back to those
+// same bytes, are kept in the text as lone surrogates U+DC80..U+DCFF, one per byte, and
+// turned back into their bytes on the way out. An undecodable double-byte pair is kept as
+// a pair, so its trail byte never reads as an ASCII letter.
+//
+// The platform converter (iconv, or MultiByteToWideChar on Windows) is asked once per
+// possible single byte and double-byte pair; the answers that survive the round trip make
+// the tables that the hot loops then use.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velb {
+
+class CodePage {
+public:
+    /// The code page of this system: on Windows the ANSI code page; elsewhere the locale's
+    /// charset when it is a legacy one, else CP950.
+    static const CodePage& system();
+    /// A named code page as the platform converter knows it ("CP950", "BIG5", …).
+    explicit CodePage(const std::string& name);
+
+    const std::string& name() const { return m_name; }
+
+    /// Decodes bytes into text; never fails, escaping what it cannot carry.
+    std::u16string decode(std::string_view bytes) const;
+    void decodeAppend(std::string_view bytes, std::u16string& out) const;
+    /// Appends the bytes of text to out. Escapes become their bytes again; a character
+    /// with no place in the code page becomes '?'.
+    void encodeAppend(std::u16string_view text, std::string& out) const;
+    std::string encode(std::u16string_view text) const;
+
+private:
+    static constexpr char16_t kNone = 0xFFFF; // no character decodes to this in any code page we accept
+    std::string m_name;
+    std::array<char16_t, 256> m_single{};   // byte -> character, or kNone
+    std::array<bool, 256> m_lead{};         // byte starts a double-byte pair
+    std::vector<char16_t> m_pair;           // (lead << 8 | trail) -> character, or kNone
+    std::vector<std::uint16_t> m_bytesOf;   // character -> its bytes (one byte: < 0x100), 0 = none
+};
+
+/// Text for the console: UTF-8, escaped bytes shown as U+FFFD.
+std::string toUtf8(std::u16string_view text);
+
+} // namespace velb

@@ -1,0 +1,30 @@
+#pragma once
+// Matching: every dialog of the new script whose name and whole body are those of a
+// dialog of the old English script takes the body of the old Chinese dialog of that name.
+
+#include "ResourceScript.h"
+#include "RunView.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velb {
+
+struct MatchResult {
+    OutputMode mode = OutputMode::Separate;
+    /// Per new dialog, the text that stands for it in the translated output; empty for an
+    /// unreplaced dialog in separate mode.
+    std::vector<std::u16string_view> replacementTable;
+    /// Per unreplaced dialog: its name, " →未替換", CR LF.
+    std::u16string unreplacedList;
+    /// Separate mode: the English bodies of the unreplaced dialogs, in order.
+    std::vector<std::u16string_view> untranslated;
+};
+
+/// Matches the new dialogs against the old ones, reading the output mode from the view as
+/// it begins and showing the unreplaced list as it grows. Throws RunStopped.
+MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldChinese, const DialogTable& newEnglish,
+                         RunView& view);
+
+} // namespace velb

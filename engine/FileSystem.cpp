@@ -1,0 +1,74 @@
+#include "FileSystem.h"
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <utility>
+
+namespace velb {
+
+FileError::FileError(Operation operation, std::filesystem::path path, std::error_code code)
+    : std::runtime_error((operation == Operation::Read ? "cannot read " : "cannot write ") + path.string() + ": " +
+                         code.message()),
+      m_operation(operation), m_path(std::move(path)), m_code(code) {}
+
+namespace {
+
+std::error_code lastError() { return {errno, std::generic_category()}; }
+
+std::error_code writeWhole(const std::filesystem::path& path, std::string_view bytes) {
+    errno = 0;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return lastError();
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out)
+        return errno ? lastError() : std::make_error_code(std::errc::io_error);
+    return {};
+}
+
+class DiskFileSystem : public FileSystem {
+public:
+    std::string readAll(const std::filesystem::path& path) override {
+        std::error_code code;
+        // A folder opens as a stream on some systems; name the real reason instead.
+        if (std::filesystem::is_directory(path, code))
+            throw FileError(FileError::Operation::Read, path, std::make_error_code(std::errc::is_a_directory));
+        errno = 0;
+        std::ifstream in(path, std::ios::binary);
+        if (!in)
+            throw FileError(FileError::Operation::Read, path, lastError());
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad())
+            throw FileError(FileError::Operation::Read, path, std::make_error_code(std::errc::io_error));
+        return bytes;
+    }
+
+    void replace(const std::filesystem::path& path, std::string_view bytes) override {
+        std::error_code code;
+        if (std::filesystem::is_directory(path, code))
+            throw FileError(FileError::Operation::Write, path, std::make_error_code(std::errc::is_a_directory));
+        std::filesystem::path temporary = path;
+        temporary += ".velb-tmp";
+        code = writeWhole(temporary, bytes);
+        if (!code)
+            std::filesystem::rename(temporary, path, code);
+        if (code) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            throw FileError(FileError::Operation::Write, path, code);
+        }
+    }
+
+    std::filesystem::path currentDirectory() override { return std::filesystem::current_path(); }
+};
+
+} // namespace
+
+FileSystem& diskFileSystem() {
+    static DiskFileSystem disk;
+    return disk;
+}
+
+} // namespace velb

@@ -1,0 +1,62 @@
+#include "Report.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace velb {
+
+namespace {
+
+constexpr std::u16string_view kFileName = u"Velb報告.txt";
+constexpr std::u16string_view kContact = u"velbrix@example.com";
+
+std::u16string number(long long value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+} // namespace
+
+std::u16string ReportText(int oldEnglishCount, int oldChineseCount, std::u16string_view unreplacedList) {
+    // Counts stay full width: a narrower matched-against count would wrap past 32767.
+    const int matchedAgainst = std::min(oldEnglishCount, oldChineseCount);
+    const long long unusable = std::llabs(static_cast<long long>(oldEnglishCount) - oldChineseCount);
+    std::u16string text;
+    text.append(u"Velbrix 替換報告 v1.1\r\n")
+        .append(43, u'-')
+        .append(u"\r\n")
+        .append(u"舊版英文讀入: ")
+        .append(number(oldEnglishCount))
+        .append(u" 個\r\n")
+        .append(u"舊版中文讀入: ")
+        .append(number(oldChineseCount))
+        .append(u" 個\r\n")
+        .append(u"\r\n")
+        .append(u"實際用於比對: ")
+        .append(number(matchedAgainst))
+        .append(u" 個，無法使用: ")
+        .append(number(unusable))
+        .append(u" 個\r\n")
+        .append(u"\r\n")
+        .append(u"除了某些對話框外，其餘皆替換成功!\r\n")
+        .append(u"\r\n")
+        .append(u"以下為詳細清單: \r\n")
+        .append(u"\r\n")
+        .append(unreplacedList)
+        .append(u"\r\n")
+        .append(u"如果您有任何問題，請來信 ")
+        .append(kContact);
+    return text;
+}
+
+std::filesystem::path WriteReport(int oldEnglishCount, int oldChineseCount, std::u16string_view unreplacedList,
+                                  FileSystem& files, const CodePage& codePage) {
+    std::u16string path = files.currentDirectory().u16string();
+    path += static_cast<char16_t>(std::filesystem::path::preferred_separator);
+    path += kFileName;
+    const std::filesystem::path reportPath(path);
+    files.replace(reportPath, codePage.encode(ReportText(oldEnglishCount, oldChineseCount, unreplacedList)));
+    return reportPath;
+}
+
+} // namespace velb

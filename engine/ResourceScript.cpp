@@ -1,0 +1,20 @@
+#include "ResourceScript.h"
+
+namespace velb {
+
+namespace {
+constexpr std::size_t kLineEnd = 2; // CR LF
+}
+
+std::u16string_view ResourceScript::line(int i) const {
+    const std::size_t begin = lineStart[i - 1];
+    return std::u16string_view(text).substr(begin, lineStart[i] - kLineEnd - begin);
+}
+
+std::u16string_view ResourceScript::lines(int first, int last) const {
+    if (first > last)
+        return {};
+    return std::u16string_view(text).substr(lineStart[first - 1], lineStart[last] - lineStart[first - 1]);
+}
+
+} // namespace velb

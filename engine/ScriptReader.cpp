@@ -1,0 +1,94 @@
+#include "ScriptReader.h"
+
+namespace velb {
+
+namespace {
+
+constexpr std::u16string_view kHeaderMark = u"DIALOG FIXED IMPURE";
+constexpr std::u16string_view kNameEnd = u" DIALOG FIXED IMPURE";
+constexpr std::u16string_view kDialogEnd = u"END";
+constexpr std::u16string_view kLoadingCaption = u"讀取中...";
+
+bool isHeaderLine(std::u16string_view line) { return line.find(kHeaderMark) != std::u16string_view::npos; }
+
+// Everything in front of the word DIALOG, with the blank that stands directly before it;
+// empty when no blank stands there.
+std::u16string_view dialogName(std::u16string_view header) {
+    const std::size_t blank = header.find(kNameEnd);
+    return blank == std::u16string_view::npos ? std::u16string_view() : header.substr(0, blank + 1);
+}
+
+} // namespace
+
+void LoadLines(std::string_view bytes, const CodePage& codePage, ResourceScript& into) {
+    into.text.clear();
+    into.lineStart.clear();
+    into.text.reserve(bytes.size() + bytes.size() / 16 + 2);
+    // CR and LF never stand inside a double-byte character, so the bytes can be split
+    // before they are decoded.
+    std::size_t begin = 0;
+    while (begin < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", begin);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        into.lineStart.push_back(into.text.size());
+        codePage.decodeAppend(bytes.substr(begin, end - begin), into.text);
+        into.text += u"\r\n";
+        const bool crLf = end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n';
+        begin = end + (crLf ? 2 : 1);
+    }
+    into.lineStart.push_back(into.text.size());
+}
+
+void CutDialogs(LoadedScript& loaded, RunView& view) {
+    const ResourceScript& script = loaded.script;
+    DialogTable& dialogs = loaded.dialogs;
+    dialogs.clear();
+    loaded.frame = ScriptFrame{};
+    int openHeader = 0; // header line of the dialog being cut, 0 while none is open
+    std::u16string_view openName;
+    for (int i = 1; i <= script.lineCount(); ++i) {
+        pumpOrStop(view);
+        const std::u16string_view line = script.line(i);
+        if (isHeaderLine(line)) {
+            // A second header line before END starts the dialog afresh.
+            openHeader = i;
+            openName = dialogName(line);
+        } else if (openHeader != 0 && line == kDialogEnd) {
+            // The body is a slice of the script; the window still sees a pump per body line.
+            for (int k = openHeader; k <= i; ++k)
+                pumpOrStop(view);
+            if (dialogs.empty())
+                loaded.frame.headEnd = openHeader - 1;
+            loaded.frame.tailStart = i + 1;
+            dialogs.push_back({openName, script.lines(openHeader, i)});
+            openHeader = 0;
+        }
+        // An END with no open dialog closes some other block and is an ordinary line.
+    }
+}
+
+void ReadScript(LoadedScript& into, const std::filesystem::path& path, const ScriptReading& reading, RunView& view,
+                FileSystem& files, const CodePage& codePage) {
+    if (reading.captionBeforeCounting)
+        view.setStatus(*reading.captionBeforeCounting);
+    // The file is read once; the counting and loading passes are shown over what was read,
+    // so both always see the same file.
+    LoadLines(files.readAll(path), codePage, into.script);
+    const int lineCount = into.script.lineCount();
+
+    for (int i = 1; i <= lineCount; ++i)
+        pumpOrStop(view);
+    view.setBarMaximum(reading.bar, lineCount);
+
+    for (int i = 1; i <= lineCount; ++i) {
+        pumpOrStop(view);
+        view.setBarPosition(reading.bar, i);
+        view.setStatus(kLoadingCaption);
+    }
+
+    view.setStatus(reading.captionAfterLoading);
+    CutDialogs(into, view);
+}
+
+} // namespace velb

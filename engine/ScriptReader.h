@@ -1,0 +1,39 @@
+#pragma once
+// Reading one input script: the file is read once and decoded; the counting, loading and
+// cutting passes then run over the decoded lines, showing the window what it would see if
+// the file were read line by line twice: the status captions, the bar's maximum after
+// counting, its position per loaded line, and an event pump per line of every pass and per
+// line of every dialog body.
+
+#include "CodePage.h"
+#include "FileSystem.h"
+#include "ResourceScript.h"
+#include "RunView.h"
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace velb {
+
+/// How one of the three scripts of a job is shown while it is read.
+struct ScriptReading {
+    Bar bar;
+    std::optional<std::u16string_view> captionBeforeCounting; ///< none: the status line keeps its text
+    std::u16string_view captionAfterLoading;
+};
+
+/// Decodes a script's bytes into lines: CR LF, a lone CR and a lone LF each end a line; a
+/// terminator at the very end adds no empty line.
+void LoadLines(std::string_view bytes, const CodePage& codePage, ResourceScript& into);
+
+/// Cuts the complete dialogs out of a script and fixes its head and tail, pumping events
+/// once per line examined and once per line of every dialog body.
+void CutDialogs(LoadedScript& loaded, RunView& view);
+
+/// Reads, loads and cuts the script at path into `into`. Throws FileError when the file
+/// cannot be read, RunStopped when the view goes away.
+void ReadScript(LoadedScript& into, const std::filesystem::path& path, const ScriptReading& reading, RunView& view,
+                FileSystem& files, const CodePage& codePage = CodePage::system());
+
+} // namespace velb

@@ -1,0 +1,30 @@
+#pragma once
+// The Execute command: one ReplacementJob from the first check of the inputs to the
+// completion dialog, driving the reader, matching, the writer and the report in their
+// fixed order and keeping the view's captions and bars current.
+
+#include "FileSystem.h"
+#include "RunView.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace velb {
+
+struct RunOutcome {
+    enum class Kind {
+        Completed, ///< output (and report) written, completion dialog shown and closed
+        Invalid,   ///< a path field was empty; its message was shown
+        Failed,    ///< a file could not be read or written; the error box was shown
+        Stopped,   ///< the view went away during the run; nothing further was done
+    };
+    Kind kind = Kind::Completed;
+    std::vector<std::filesystem::path> written; ///< files written, in order (report last)
+    std::u16string unreplacedList;              ///< as last shown, one line per unreplaced dialog
+};
+
+/// Runs one job against the view. Files go through files (the real disk by default).
+RunOutcome Execute(RunView& view, FileSystem& files = diskFileSystem());
+
+} // namespace velb
