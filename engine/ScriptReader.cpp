@@ -68,12 +68,13 @@ void CutDialogs(LoadedScript& loaded, RunView& view) {
     }
 }
 
-void ReadScript(LoadedScript& into, const std::filesystem::path& path, const ScriptReading& reading, RunView& view,
-                FileSystem& files, const CodePage& codePage) {
+void ReadScript(LoadedScript& into, const ScriptReading& reading, RunView& view, FileSystem& files,
+                const CodePage& codePage) {
     if (reading.captionBeforeCounting)
         view.setStatus(*reading.captionBeforeCounting);
     // The file is read once; the counting and loading passes are shown over what was read,
     // so both always see the same file.
+    const std::filesystem::path path = view.readPath(reading.field);
     LoadLines(files.readAll(path), codePage, into.script);
     const int lineCount = into.script.lineCount();
 

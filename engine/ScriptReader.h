@@ -10,7 +10,6 @@
 #include "ResourceScript.h"
 #include "RunView.h"
 
-#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -18,6 +17,7 @@ namespace velb {
 
 /// How one of the three scripts of a job is shown while it is read.
 struct ScriptReading {
+    PathField field; ///< read when the counting pass begins
     Bar bar;
     std::optional<std::u16string_view> captionBeforeCounting; ///< none: the status line keeps its text
     std::u16string_view captionAfterLoading;
@@ -31,9 +31,9 @@ void LoadLines(std::string_view bytes, const CodePage& codePage, ResourceScript&
 /// once per line examined and once per line of every dialog body.
 void CutDialogs(LoadedScript& loaded, RunView& view);
 
-/// Reads, loads and cuts the script at path into `into`. Throws FileError when the file
-/// cannot be read, RunStopped when the view goes away.
-void ReadScript(LoadedScript& into, const std::filesystem::path& path, const ScriptReading& reading, RunView& view,
-                FileSystem& files, const CodePage& codePage = CodePage::system());
+/// Reads, loads and cuts the script named by the reading's path field into `into`. Throws
+/// FileError when the file cannot be read, RunStopped when the view goes away.
+void ReadScript(LoadedScript& into, const ScriptReading& reading, RunView& view, FileSystem& files,
+                const CodePage& codePage = CodePage::system());
 
 } // namespace velb

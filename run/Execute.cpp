@@ -45,16 +45,14 @@ bool validate(RunView& view) {
     return true;
 }
 
-std::filesystem::path pathFrom(RunView& view, PathField field) { return view.readPath(field); }
-
 // Everything from reading the first script to writing the report.
 void runJob(ReplacementJob& job, RunView& view, FileSystem& files, RunOutcome& outcome) {
-    ReadScript(job.oldEnglish, pathFrom(view, PathField::OldEnglish),
-               {Bar::OldEnglish, std::nullopt, u"進行資源檔案分析..."}, view, files);
-    ReadScript(job.oldChinese, pathFrom(view, PathField::OldChinese),
-               {Bar::OldChinese, kReadingScript, u"進行資源檔分析..."}, view, files);
-    ReadScript(job.newEnglish, pathFrom(view, PathField::NewEnglish),
-               {Bar::NewEnglish, kReadingScript, u"進行資源檔分析..."}, view, files);
+    ReadScript(job.oldEnglish, {PathField::OldEnglish, Bar::OldEnglish, std::nullopt, u"進行資源檔案分析..."}, view,
+               files);
+    ReadScript(job.oldChinese, {PathField::OldChinese, Bar::OldChinese, kReadingScript, u"進行資源檔分析..."}, view,
+               files);
+    ReadScript(job.newEnglish, {PathField::NewEnglish, Bar::NewEnglish, kReadingScript, u"進行資源檔分析..."}, view,
+               files);
     view.setStatus(kReady);
 
     job.match = MatchDialogs(job.oldEnglish.dialogs, job.oldChinese.dialogs, job.newEnglish.dialogs, view);

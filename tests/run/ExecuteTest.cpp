@@ -1,0 +1,167 @@
+// A whole run against the recording view: the captions, bars and pumps in their order,
+// the moments each input is read, validation, file failures and a window closed mid-run.
+
+#include "Execute.h"
+#include "MemoryFileSystem.h"
+#include "ScriptText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace velb {
+namespace {
+
+using testing::big5Bytes;
+using testing::MemoryFileSystem;
+using testing::RecordingView;
+
+class ExecuteTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        files.files["/in/old_en.rc"] = big5Bytes("A DIALOG FIXED IMPURE\nEND\n");
+        files.files["/in/old_zh.rc"] = big5Bytes("A DIALOG FIXED IMPURE\n中\nEND\n");
+        files.files["/in/new_en.rc"] = big5Bytes("// head\nA DIALOG FIXED IMPURE\nEND\nB DIALOG FIXED IMPURE\nEND\n");
+        view.paths = {u"/in/old_en.rc", u"/in/old_zh.rc", u"/in/new_en.rc", u"/out/new.rc"};
+    }
+    bool called(const std::string& call) const {
+        return std::find(view.calls.begin(), view.calls.end(), call) != view.calls.end();
+    }
+
+    MemoryFileSystem files;
+    RecordingView view;
+};
+
+TEST_F(ExecuteTest, WholeRunShowsEveryPhaseInOrder) {
+    const RunOutcome outcome = Execute(view, files);
+    EXPECT_EQ(outcome.kind, RunOutcome::Kind::Completed);
+    const std::vector<std::string> expected = {
+        "disable", "list ", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0",
+        "read path 1", "read path 2", "read path 3", "read path 4",
+        // old English: counting (status unchanged), loading, cutting (2 lines + 2 body lines)
+        "read path 1", "pump x2", "max 1 2",
+        "pump", "pos 1 1", "status 讀取中...", "pump", "pos 1 2", "status 讀取中...",
+        "status 進行資源檔案分析...", "pump x4",
+        // old Chinese: 3 lines, one dialog of 3 lines
+        "status 讀取資源檔...", "read path 2", "pump x3", "max 2 3",
+        "pump", "pos 2 1", "status 讀取中...", "pump", "pos 2 2", "status 讀取中...", "pump", "pos 2 3",
+        "status 讀取中...", "status 進行資源檔分析...", "pump x6",
+        // new English: 5 lines, two dialogs of 2 lines
+        "status 讀取資源檔...", "read path 3", "pump x5", "max 3 5",
+        "pump", "pos 3 1", "status 讀取中...", "pump", "pos 3 2", "status 讀取中...", "pump", "pos 3 3",
+        "status 讀取中...", "pump", "pos 3 4", "status 讀取中...", "pump", "pos 3 5", "status 讀取中...",
+        "status 進行資源檔分析...", "pump x9", "status 就緒...",
+        // matching: A is replaced, B is new
+        "max 4 2", "status 比對替換製作中...", "read mode", "pump", "pos 4 1", "pump", "list B  →未替換\r\n",
+        "pos 4 2",
+        // writing, report, completion, back to Ready
+        "status 完成替換，儲存中...", "read path 4", "read report", "status 工作完成...", "completion",
+        "enable", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0", "status 就緒...",
+    };
+    EXPECT_EQ(view.folded(), expected);
+    EXPECT_EQ(files.writes, (std::vector<std::filesystem::path>{"/out/new_已翻譯.rc", "/out/new_未翻譯.rc",
+                                                                "/work/Velb報告.txt"}));
+    EXPECT_EQ(files.files["/out/new_已翻譯.rc"], big5Bytes("// head\r\nA DIALOG FIXED IMPURE\r\n中\r\nEND\r\n\r\n\r\n"));
+    EXPECT_EQ(files.files["/out/new_未翻譯.rc"], big5Bytes("// head\r\nB DIALOG FIXED IMPURE\r\nEND\r\n\r\n"));
+}
+
+TEST_F(ExecuteTest, EachInputIsTakenWhenTheRunNeedsIt) {
+    // The user switches to merged output and unticks the report while the first script loads,
+    // then picks another output file during matching: the mode and report follow the
+    // change, the output path is read only when writing begins.
+    view.onPump = [this](int pump) {
+        if (pump == 1) {
+            view.mode = OutputMode::Merged;
+            view.report = false;
+        }
+        if (view.calls.back() == "pump" && view.calls[view.calls.size() - 2] == "read mode")
+            view.paths[3] = u"/out/other.rc";
+        return true;
+    };
+    Execute(view, files);
+    EXPECT_EQ(files.writes, (std::vector<std::filesystem::path>{"/out/other.rc"}));
+}
+
+TEST_F(ExecuteTest, ValidationReportsOnlyTheFirstEmptyField) {
+    const std::vector<std::string> messages = {"您未指定【舊版英文】資料!", "您未指定【舊版中文】資料!",
+                                               "您未指定【新版英文】資料!", "您未提供【新版中文】資料!"};
+    for (std::size_t empty = 0; empty < 4; ++empty) {
+        RecordingView fresh;
+        fresh.paths = view.paths;
+        for (std::size_t i = empty; i < 4; ++i)
+            fresh.paths[i].clear();
+        fresh.paths[3] = empty == 3 ? u"" : fresh.paths[3];
+        EXPECT_EQ(Execute(fresh, files).kind, RunOutcome::Kind::Invalid);
+        std::vector<std::string> expected = {"disable", "list ", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0"};
+        for (std::size_t i = 0; i <= empty; ++i)
+            expected.push_back("read path " + std::to_string(i + 1));
+        expected.push_back("error " + messages[empty]);
+        expected.push_back("enable");
+        EXPECT_EQ(fresh.calls, expected);
+    }
+    EXPECT_TRUE(files.writes.empty());
+}
+
+TEST_F(ExecuteTest, BlankPathIsNotEmpty) {
+    view.paths[3] = u" ";
+    EXPECT_EQ(Execute(view, files).kind, RunOutcome::Kind::Completed);
+}
+
+struct FailureCase {
+    std::filesystem::path path;
+    std::errc error;
+    const char* message;
+    std::size_t writesBefore;
+};
+
+class ExecuteFailure : public ExecuteTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(ExecuteFailure, ShowsWhichFileAndWhyThenReturnsToReady) {
+    const FailureCase& failure = GetParam();
+    files.failing[failure.path] = failure.error;
+    const auto inputs = files.files;
+    EXPECT_EQ(Execute(view, files).kind, RunOutcome::Kind::Failed);
+    EXPECT_TRUE(called(std::string("error ") + failure.message));
+    EXPECT_FALSE(called("completion"));
+    const std::vector<std::string> ready = {"enable", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0", "status 就緒..."};
+    EXPECT_TRUE(std::equal(ready.rbegin(), ready.rend(), view.calls.rbegin()));
+    EXPECT_EQ(files.writes.size(), failure.writesBefore);
+    for (const auto& [path, bytes] : inputs)
+        EXPECT_EQ(files.files[path], bytes) << path;
+}
+
+void PrintTo(const FailureCase& failure, std::ostream* out) { *out << failure.path; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ExecuteFailure,
+    ::testing::Values(
+        FailureCase{"/in/old_en.rc", std::errc::no_such_file_or_directory,
+                    "無法讀取檔案「/in/old_en.rc」：找不到這個檔案或它所在的資料夾。", 0},
+        FailureCase{"/in/old_zh.rc", std::errc::is_a_directory, "無法讀取檔案「/in/old_zh.rc」：這是一個資料夾，不是檔案。",
+                    0},
+        FailureCase{"/in/new_en.rc", std::errc::permission_denied,
+                    "無法讀取檔案「/in/new_en.rc」：沒有存取這個檔案的權限。", 0},
+        FailureCase{"/out/new_未翻譯.rc", std::errc::no_space_on_device,
+                    "無法寫入檔案「/out/new_未翻譯.rc」：磁碟空間不足。", 1},
+        FailureCase{"/work/Velb報告.txt", std::errc::read_only_file_system,
+                    "無法寫入檔案「/work/Velb報告.txt」：磁碟是唯讀的。", 2}));
+
+TEST_F(ExecuteTest, ClosedWindowStopsTheRunAtTheNextPump) {
+    // Closing at every possible pump: the run stops there, touches the view no more and
+    // writes nothing.
+    for (int closeAt = 1;; ++closeAt) {
+        RecordingView closing;
+        closing.paths = view.paths;
+        closing.onPump = [closeAt](int pump) { return pump < closeAt; };
+        MemoryFileSystem disk = files;
+        const RunOutcome outcome = Execute(closing, disk);
+        if (outcome.kind == RunOutcome::Kind::Completed)
+            break;
+        EXPECT_EQ(outcome.kind, RunOutcome::Kind::Stopped);
+        EXPECT_EQ(closing.calls.back(), "pump");
+        EXPECT_TRUE(disk.writes.empty());
+    }
+}
+
+} // namespace
+} // namespace velb
