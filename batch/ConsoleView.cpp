@@ -10,7 +10,9 @@ namespace velb {
 namespace {
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 constexpr int kBarWidth = 30;
-int index(Bar bar) { return static_cast<int>(bar) - 1; }
+int index(Bar bar) {
+    return static_cast<int>(bar) - 1;
+}
 } // namespace
 
 ConsoleView::ConsoleView(BatchRequest request, bool showProgress)
@@ -31,7 +33,9 @@ void ConsoleView::setBarPosition(Bar bar, int position) {
     m_position[index(bar)] = position;
 }
 
-std::u16string ConsoleView::readPath(PathField field) { return m_request.paths[static_cast<int>(field) - 1]; }
+std::u16string ConsoleView::readPath(PathField field) {
+    return m_request.paths[static_cast<int>(field) - 1];
+}
 
 void ConsoleView::showError(std::u16string_view message) {
     if (m_showProgress)

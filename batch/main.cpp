@@ -24,7 +24,9 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr int kRunFailed = 1;
 
-std::u16string argumentText(const std::string& argument) { return std::filesystem::path(argument).u16string(); }
+std::u16string argumentText(const std::string& argument) {
+    return std::filesystem::path(argument).u16string();
+}
 
 } // namespace
 

@@ -15,19 +15,27 @@
 namespace velb {
 namespace {
 
-constexpr char16_t kEscapeBase = 0xDC00;          // an escaped byte b is kEscapeBase | b
-constexpr char16_t kReplacement = 0xFFFD;          // an escape shown on the console
-constexpr std::uint16_t kNoBytes = 0;               // m_bytesOf: the character has no bytes
-constexpr std::uint16_t kSingleByteOffset = 1;      // m_bytesOf: one byte b is stored as b + 1
+constexpr char16_t kEscapeBase = 0xDC00;       // an escaped byte b is kEscapeBase | b
+constexpr char16_t kReplacement = 0xFFFD;      // an escape shown on the console
+constexpr std::uint16_t kNoBytes = 0;          // m_bytesOf: the character has no bytes
+constexpr std::uint16_t kSingleByteOffset = 1; // m_bytesOf: one byte b is stored as b + 1
 
-bool isSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDFFF; }
-bool isEscape(char16_t c) { return (c & 0xFF00) == kEscapeBase; }
+bool isSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDFFF;
+}
+bool isEscape(char16_t c) {
+    return (c & 0xFF00) == kEscapeBase;
+}
 // The trail bytes of a double-byte pair; an undecodable pair is escaped whole.
-bool isTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0xA1 && b <= 0xFE); }
+bool isTrailByte(unsigned char b) {
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0xA1 && b <= 0xFE);
+}
 
 #ifdef _WIN32
 
-unsigned codePageNumber(const std::string& name) { return static_cast<unsigned>(std::stoul(name)); }
+unsigned codePageNumber(const std::string& name) {
+    return static_cast<unsigned>(std::stoul(name));
+}
 
 // One character of `bytes`, or nothing when they are not exactly one character.
 std::u16string platformDecode(unsigned codePage, std::string_view bytes) {

@@ -39,10 +39,10 @@ public:
 private:
     static constexpr char16_t kNone = 0xFFFF; // no character decodes to this in any code page we accept
     std::string m_name;
-    std::array<char16_t, 256> m_single{};   // byte -> character, or kNone
-    std::array<bool, 256> m_lead{};         // byte starts a double-byte pair
-    std::vector<char16_t> m_pair;           // (lead << 8 | trail) -> character, or kNone
-    std::vector<std::uint16_t> m_bytesOf;   // character -> its bytes (one byte: < 0x100), 0 = none
+    std::array<char16_t, 256> m_single{}; // byte -> character, or kNone
+    std::array<bool, 256> m_lead{};       // byte starts a double-byte pair
+    std::vector<char16_t> m_pair;         // (lead << 8 | trail) -> character, or kNone
+    std::vector<std::uint16_t> m_bytesOf; // character -> its bytes (one byte: < 0x100), 0 = none
 };
 
 /// Text for the console: UTF-8, escaped bytes shown as U+FFFD.

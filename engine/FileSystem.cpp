@@ -1,8 +1,8 @@
 #include "FileSystem.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
-#include <iterator>
 #include <utility>
 
 namespace velb {
@@ -14,8 +14,11 @@ FileError::FileError(Operation operation, std::filesystem::path path, std::error
 
 namespace {
 
-std::error_code lastError() { return {errno, std::generic_category()}; }
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
 
+// Writes bytes as the whole content of a new file; on failure, removes what it created.
 std::error_code writeWhole(const std::filesystem::path& path, std::string_view bytes) {
     errno = 0;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -23,9 +26,12 @@ std::error_code writeWhole(const std::filesystem::path& path, std::string_view b
         return lastError();
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out)
-        return errno ? lastError() : std::make_error_code(std::errc::io_error);
-    return {};
+    if (out)
+        return {};
+    const std::error_code code = errno ? lastError() : std::make_error_code(std::errc::io_error);
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    return code;
 }
 
 class DiskFileSystem : public FileSystem {
@@ -39,8 +45,12 @@ public:
         std::ifstream in(path, std::ios::binary);
         if (!in)
             throw FileError(FileError::Operation::Read, path, lastError());
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad())
+        std::string bytes;
+        in.seekg(0, std::ios::end);
+        bytes.resize(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)));
+        in.seekg(0, std::ios::beg);
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (in.bad() || in.gcount() != static_cast<std::streamsize>(bytes.size()))
             throw FileError(FileError::Operation::Read, path, std::make_error_code(std::errc::io_error));
         return bytes;
     }
@@ -52,8 +62,9 @@ public:
         std::filesystem::path temporary = path;
         temporary += ".velb-tmp";
         code = writeWhole(temporary, bytes);
-        if (!code)
-            std::filesystem::rename(temporary, path, code);
+        if (code)
+            throw FileError(FileError::Operation::Write, path, code);
+        std::filesystem::rename(temporary, path, code);
         if (code) {
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);

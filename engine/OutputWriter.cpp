@@ -11,9 +11,13 @@ constexpr std::u16string_view kSeparators = u"\\/";
 constexpr std::u16string_view kSeparators = u"/";
 #endif
 
-char16_t lowerAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
+char16_t lowerAscii(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
+}
 
-std::filesystem::path pathOf(std::u16string_view text) { return std::filesystem::path(std::u16string(text)); }
+std::filesystem::path pathOf(std::u16string_view text) {
+    return std::filesystem::path(std::u16string(text));
+}
 
 } // namespace
 

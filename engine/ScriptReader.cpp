@@ -9,7 +9,9 @@ constexpr std::u16string_view kNameEnd = u" DIALOG FIXED IMPURE";
 constexpr std::u16string_view kDialogEnd = u"END";
 constexpr std::u16string_view kLoadingCaption = u"讀取中...";
 
-bool isHeaderLine(std::u16string_view line) { return line.find(kHeaderMark) != std::u16string_view::npos; }
+bool isHeaderLine(std::u16string_view line) {
+    return line.find(kHeaderMark) != std::u16string_view::npos;
+}
 
 // Everything in front of the word DIALOG, with the blank that stands directly before it;
 // empty when no blank stands there.

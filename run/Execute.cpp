@@ -62,8 +62,8 @@ void runJob(ReplacementJob& job, RunView& view, FileSystem& files, RunOutcome& o
     outcome.written = WriteOutput(job.newEnglish, job.match, view.readPath(PathField::Output), files);
     if (view.readReportOption()) {
         outcome.written.push_back(WriteReport(static_cast<int>(job.oldEnglish.dialogs.size()),
-                                              static_cast<int>(job.oldChinese.dialogs.size()),
-                                              job.match.unreplacedList, files));
+                                              static_cast<int>(job.oldChinese.dialogs.size()), job.match.unreplacedList,
+                                              files));
     }
 }
 

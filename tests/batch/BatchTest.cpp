@@ -23,8 +23,9 @@ std::string contents(const fs::path& path) {
 class BatchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() / ("velb-batch-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_dir = fs::temp_directory_path() /
+                ("velb-batch-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }
@@ -32,7 +33,8 @@ protected:
 
     // Runs velb-batch in the temporary folder; returns its exit status.
     int run(const std::string& arguments) {
-        const std::string command = "cd '" + m_dir.string() + "' && '" VELB_BATCH "' " + arguments + " >stdout 2>stderr";
+        const std::string command =
+            "cd '" + m_dir.string() + "' && '" VELB_BATCH "' " + arguments + " >stdout 2>stderr";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }

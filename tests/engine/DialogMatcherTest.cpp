@@ -97,8 +97,8 @@ std::string randomScript(std::mt19937& random, int dialogs, bool chinese) {
     std::uniform_int_distribution<int> pick(0, 4);
     std::string text = "// head\n";
     for (int i = 0; i < dialogs; ++i) {
-        text += "ID" + std::to_string(pick(random)) + " DIALOG FIXED IMPURE 0, 0, " + std::to_string(pick(random)) +
-                "\n";
+        text +=
+            "ID" + std::to_string(pick(random)) + " DIALOG FIXED IMPURE 0, 0, " + std::to_string(pick(random)) + "\n";
         text += chinese ? "CAPTION \"中文\"\n" : "CAPTION \"" + std::to_string(pick(random) % 2) + "\"\n";
         text += "END\n";
     }

@@ -16,7 +16,9 @@ struct NameCase {
     const char16_t* translated;
 };
 
-void PrintTo(const NameCase& c, std::ostream* out) { *out << utf8(c.outputPath); }
+void PrintTo(const NameCase& c, std::ostream* out) {
+    *out << utf8(c.outputPath);
+}
 
 class SeparateName : public ::testing::TestWithParam<NameCase> {};
 
@@ -24,13 +26,14 @@ TEST_P(SeparateName, CutsTheFileNameAtItsFirstRc) {
     EXPECT_EQ(SeparateOutputName(GetParam().outputPath, u"_已翻譯.rc"), GetParam().translated);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, SeparateName,
-    ::testing::Values(NameCase{u"/out/new.rc", u"/out/new_已翻譯.rc"}, NameCase{u"/OUT/NEW.RC", u"/OUT/NEW_已翻譯.rc"},
-                      NameCase{u"/tmp/my.rcfiles/new.rc", u"/tmp/my.rcfiles/new_已翻譯.rc"},
-                      NameCase{u"/tmp/my.rcfiles/out", u"/tmp/my.rcfiles/out_已翻譯.rc"},
-                      NameCase{u"out", u"out_已翻譯.rc"}, NameCase{u".rc", u"_已翻譯.rc"},
-                      NameCase{u"new.Rc.bak", u"new_已翻譯.rc"}, NameCase{u"a.rcb.rc", u"a_已翻譯.rc"}));
+INSTANTIATE_TEST_SUITE_P(Paths, SeparateName,
+                         ::testing::Values(NameCase{u"/out/new.rc", u"/out/new_已翻譯.rc"},
+                                           NameCase{u"/OUT/NEW.RC", u"/OUT/NEW_已翻譯.rc"},
+                                           NameCase{u"/tmp/my.rcfiles/new.rc", u"/tmp/my.rcfiles/new_已翻譯.rc"},
+                                           NameCase{u"/tmp/my.rcfiles/out", u"/tmp/my.rcfiles/out_已翻譯.rc"},
+                                           NameCase{u"out", u"out_已翻譯.rc"}, NameCase{u".rc", u"_已翻譯.rc"},
+                                           NameCase{u"new.Rc.bak", u"new_已翻譯.rc"},
+                                           NameCase{u"a.rcb.rc", u"a_已翻譯.rc"}));
 
 TEST(Report, MatchesTheWorkedExample) {
     EXPECT_EQ(utf8(ReportText(120, 118, u"IDD_ABOUT  →未替換\r\nIDD_OPTIONS  →未替換\r\n")),

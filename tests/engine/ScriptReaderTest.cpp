@@ -48,7 +48,9 @@ struct NameCase {
     const char* name;
 };
 
-void PrintTo(const NameCase& c, std::ostream* out) { *out << c.line; }
+void PrintTo(const NameCase& c, std::ostream* out) {
+    *out << c.line;
+}
 
 class DialogName : public ::testing::TestWithParam<NameCase> {};
 
@@ -101,8 +103,9 @@ TEST(CutDialogs, EndLinesOfOtherBlocksBeforeTheFirstDialogCloseNothing) {
     EXPECT_EQ(utf8(loaded.dialogs[0].name), "IDD_A ");
     EXPECT_EQ(utf8(loaded.dialogs[0].body), "IDD_A DIALOG FIXED IMPURE 0, 0, 1, 1\r\nBEGIN\r\nEND\r\n");
     EXPECT_EQ(utf8(loaded.dialogs[1].name), "IDD_B ");
-    EXPECT_EQ(utf8(loaded.dialogs[1].body), "IDD_B DIALOG FIXED IMPURE 0, 0, 2, 2\r\nBEGIN\r\n    LTEXT \"就\",1,2,3,4,5\r\n"
-                                            "END \r\n  END\r\nEND\r\n");
+    EXPECT_EQ(utf8(loaded.dialogs[1].body),
+              "IDD_B DIALOG FIXED IMPURE 0, 0, 2, 2\r\nBEGIN\r\n    LTEXT \"就\",1,2,3,4,5\r\n"
+              "END \r\n  END\r\nEND\r\n");
     EXPECT_EQ(loaded.frame.headEnd, 7);
     EXPECT_EQ(loaded.frame.tailStart, 18);
 }

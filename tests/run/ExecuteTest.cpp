@@ -36,32 +36,94 @@ TEST_F(ExecuteTest, WholeRunShowsEveryPhaseInOrder) {
     const RunOutcome outcome = Execute(view, files);
     EXPECT_EQ(outcome.kind, RunOutcome::Kind::Completed);
     const std::vector<std::string> expected = {
-        "disable", "list ", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0",
-        "read path 1", "read path 2", "read path 3", "read path 4",
+        "disable",
+        "list ",
+        "pos 1 0",
+        "pos 2 0",
+        "pos 3 0",
+        "pos 4 0",
+        "read path 1",
+        "read path 2",
+        "read path 3",
+        "read path 4",
         // old English: counting (status unchanged), loading, cutting (2 lines + 2 body lines)
-        "read path 1", "pump x2", "max 1 2",
-        "pump", "pos 1 1", "status 讀取中...", "pump", "pos 1 2", "status 讀取中...",
-        "status 進行資源檔案分析...", "pump x4",
+        "read path 1",
+        "pump x2",
+        "max 1 2",
+        "pump",
+        "pos 1 1",
+        "status 讀取中...",
+        "pump",
+        "pos 1 2",
+        "status 讀取中...",
+        "status 進行資源檔案分析...",
+        "pump x4",
         // old Chinese: 3 lines, one dialog of 3 lines
-        "status 讀取資源檔...", "read path 2", "pump x3", "max 2 3",
-        "pump", "pos 2 1", "status 讀取中...", "pump", "pos 2 2", "status 讀取中...", "pump", "pos 2 3",
-        "status 讀取中...", "status 進行資源檔分析...", "pump x6",
+        "status 讀取資源檔...",
+        "read path 2",
+        "pump x3",
+        "max 2 3",
+        "pump",
+        "pos 2 1",
+        "status 讀取中...",
+        "pump",
+        "pos 2 2",
+        "status 讀取中...",
+        "pump",
+        "pos 2 3",
+        "status 讀取中...",
+        "status 進行資源檔分析...",
+        "pump x6",
         // new English: 5 lines, two dialogs of 2 lines
-        "status 讀取資源檔...", "read path 3", "pump x5", "max 3 5",
-        "pump", "pos 3 1", "status 讀取中...", "pump", "pos 3 2", "status 讀取中...", "pump", "pos 3 3",
-        "status 讀取中...", "pump", "pos 3 4", "status 讀取中...", "pump", "pos 3 5", "status 讀取中...",
-        "status 進行資源檔分析...", "pump x9", "status 就緒...",
+        "status 讀取資源檔...",
+        "read path 3",
+        "pump x5",
+        "max 3 5",
+        "pump",
+        "pos 3 1",
+        "status 讀取中...",
+        "pump",
+        "pos 3 2",
+        "status 讀取中...",
+        "pump",
+        "pos 3 3",
+        "status 讀取中...",
+        "pump",
+        "pos 3 4",
+        "status 讀取中...",
+        "pump",
+        "pos 3 5",
+        "status 讀取中...",
+        "status 進行資源檔分析...",
+        "pump x9",
+        "status 就緒...",
         // matching: A is replaced, B is new
-        "max 4 2", "status 比對替換製作中...", "read mode", "pump", "pos 4 1", "pump", "list B  →未替換\r\n",
+        "max 4 2",
+        "status 比對替換製作中...",
+        "read mode",
+        "pump",
+        "pos 4 1",
+        "pump",
+        "list B  →未替換\r\n",
         "pos 4 2",
         // writing, report, completion, back to Ready
-        "status 完成替換，儲存中...", "read path 4", "read report", "status 工作完成...", "completion",
-        "enable", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0", "status 就緒...",
+        "status 完成替換，儲存中...",
+        "read path 4",
+        "read report",
+        "status 工作完成...",
+        "completion",
+        "enable",
+        "pos 1 0",
+        "pos 2 0",
+        "pos 3 0",
+        "pos 4 0",
+        "status 就緒...",
     };
     EXPECT_EQ(view.folded(), expected);
-    EXPECT_EQ(files.writes, (std::vector<std::filesystem::path>{"/out/new_已翻譯.rc", "/out/new_未翻譯.rc",
-                                                                "/work/Velb報告.txt"}));
-    EXPECT_EQ(files.files["/out/new_已翻譯.rc"], big5Bytes("// head\r\nA DIALOG FIXED IMPURE\r\n中\r\nEND\r\n\r\n\r\n"));
+    EXPECT_EQ(files.writes,
+              (std::vector<std::filesystem::path>{"/out/new_已翻譯.rc", "/out/new_未翻譯.rc", "/work/Velb報告.txt"}));
+    EXPECT_EQ(files.files["/out/new_已翻譯.rc"],
+              big5Bytes("// head\r\nA DIALOG FIXED IMPURE\r\n中\r\nEND\r\n\r\n\r\n"));
     EXPECT_EQ(files.files["/out/new_未翻譯.rc"], big5Bytes("// head\r\nB DIALOG FIXED IMPURE\r\nEND\r\n\r\n"));
 }
 
@@ -130,21 +192,22 @@ TEST_P(ExecuteFailure, ShowsWhichFileAndWhyThenReturnsToReady) {
         EXPECT_EQ(files.files[path], bytes) << path;
 }
 
-void PrintTo(const FailureCase& failure, std::ostream* out) { *out << failure.path; }
+void PrintTo(const FailureCase& failure, std::ostream* out) {
+    *out << failure.path;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ExecuteFailure,
-    ::testing::Values(
-        FailureCase{"/in/old_en.rc", std::errc::no_such_file_or_directory,
-                    "無法讀取檔案「/in/old_en.rc」：找不到這個檔案或它所在的資料夾。", 0},
-        FailureCase{"/in/old_zh.rc", std::errc::is_a_directory, "無法讀取檔案「/in/old_zh.rc」：這是一個資料夾，不是檔案。",
-                    0},
-        FailureCase{"/in/new_en.rc", std::errc::permission_denied,
-                    "無法讀取檔案「/in/new_en.rc」：沒有存取這個檔案的權限。", 0},
-        FailureCase{"/out/new_未翻譯.rc", std::errc::no_space_on_device,
-                    "無法寫入檔案「/out/new_未翻譯.rc」：磁碟空間不足。", 1},
-        FailureCase{"/work/Velb報告.txt", std::errc::read_only_file_system,
-                    "無法寫入檔案「/work/Velb報告.txt」：磁碟是唯讀的。", 2}));
+    ::testing::Values(FailureCase{"/in/old_en.rc", std::errc::no_such_file_or_directory,
+                                  "無法讀取檔案「/in/old_en.rc」：找不到這個檔案或它所在的資料夾。", 0},
+                      FailureCase{"/in/old_zh.rc", std::errc::is_a_directory,
+                                  "無法讀取檔案「/in/old_zh.rc」：這是一個資料夾，不是檔案。", 0},
+                      FailureCase{"/in/new_en.rc", std::errc::permission_denied,
+                                  "無法讀取檔案「/in/new_en.rc」：沒有存取這個檔案的權限。", 0},
+                      FailureCase{"/out/new_未翻譯.rc", std::errc::no_space_on_device,
+                                  "無法寫入檔案「/out/new_未翻譯.rc」：磁碟空間不足。", 1},
+                      FailureCase{"/work/Velb報告.txt", std::errc::read_only_file_system,
+                                  "無法寫入檔案「/work/Velb報告.txt」：磁碟是唯讀的。", 2}));
 
 TEST_F(ExecuteTest, ClosedWindowStopsTheRunAtTheNextPump) {
     // Closing at every possible pump: the run stops there, touches the view no more and

@@ -20,7 +20,8 @@ public:
         throwIfFailing(FileError::Operation::Read, path);
         const auto file = files.find(path);
         if (file == files.end())
-            throw FileError(FileError::Operation::Read, path, std::make_error_code(std::errc::no_such_file_or_directory));
+            throw FileError(FileError::Operation::Read, path,
+                            std::make_error_code(std::errc::no_such_file_or_directory));
         return file->second;
     }
     void replace(const std::filesystem::path& path, std::string_view bytes) override {

@@ -29,6 +29,8 @@ inline void cutScript(std::string_view utf8, LoadedScript& into) {
     CutDialogs(into, view);
 }
 
-inline std::string utf8(std::u16string_view text) { return toUtf8(text); }
+inline std::string utf8(std::u16string_view text) {
+    return toUtf8(text);
+}
 
 } // namespace velb::testing
