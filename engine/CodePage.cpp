@@ -190,25 +190,30 @@ std::u16string CodePage::decode(std::string_view bytes) const {
 }
 
 void CodePage::decodeAppend(std::string_view bytes, std::u16string& text) const {
+    // Each byte gives at most one character, so the text is grown once and written in place.
+    const std::size_t start = text.size();
+    text.resize(start + bytes.size());
+    char16_t* out = text.data() + start;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     for (std::size_t i = 0; i < n;) {
         const unsigned char b = p[i];
         if (m_single[b] != kNone) {
-            text.push_back(m_single[b]);
+            *out++ = m_single[b];
             ++i;
         } else if (m_lead[b] && i + 1 < n && m_pair[b << 8 | p[i + 1]] != kNone) {
-            text.push_back(m_pair[b << 8 | p[i + 1]]);
+            *out++ = m_pair[b << 8 | p[i + 1]];
             i += 2;
         } else if (m_lead[b] && i + 1 < n && isTrailByte(p[i + 1])) {
-            text.push_back(kEscapeBase | b);
-            text.push_back(kEscapeBase | p[i + 1]);
+            *out++ = kEscapeBase | b;
+            *out++ = kEscapeBase | p[i + 1];
             i += 2;
         } else {
-            text.push_back(kEscapeBase | b);
+            *out++ = kEscapeBase | b;
             ++i;
         }
     }
+    text.resize(static_cast<std::size_t>(out - text.data()));
 }
 
 void CodePage::encodeAppend(std::u16string_view text, std::string& out) const {

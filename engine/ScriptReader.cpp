@@ -30,9 +30,10 @@ void LoadLines(std::string_view bytes, const CodePage& codePage, ResourceScript&
     // before they are decoded.
     std::size_t begin = 0;
     while (begin < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", begin);
-        if (end == std::string_view::npos)
-            end = bytes.size();
+        // A plain scan: find_first_of calls memchr once per byte for its two characters.
+        std::size_t end = begin;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
         into.lineStart.push_back(into.text.size());
         codePage.decodeAppend(bytes.substr(begin, end - begin), into.text);
         into.text += u"\r\n";

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Times a whole velb-batch job on the three generated scripts against iconv doing the same
+# amount of code page conversion in the same run, so that both figures come from one machine
+# in one state; prints the time ratio (target <= 2) and peak memory against the input size
+# (target <= 4). Each timing is the best of three runs, after one untimed run that fills the
+# page cache and produces the output whose size the iconv baseline encodes.
+#
+# Usage: bench/run_batch_bench.sh [DATA_DIRECTORY]   (default: bench/data, generated when missing)
+set -euo pipefail
+
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+data=$(realpath -m "${1:-$source_dir/bench/data}")
+runs=3
+
+cd "$source_dir"
+cmake --preset release >/dev/null
+cmake --build --preset release --target velb-batch
+velb=$source_dir/build/release/batch/velb-batch
+
+inputs=("$data/old_en.rc" "$data/old_zh.rc" "$data/new_en.rc")
+for input in "${inputs[@]}"; do
+    if [[ ! -f $input ]]; then
+        python3 "$source_dir/bench/generate_scripts.py" "$data"
+        break
+    fi
+done
+
+# velb-batch writes its report into the current directory.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+# Prints "seconds peak_kb" for a command: the least time of $runs runs and the largest peak,
+# so neither figure flatters.
+measure() {
+    local best="" peak=0 seconds kb
+    for ((i = 0; i < runs; i++)); do
+        /usr/bin/time -f '%e %M' -o "$work/time" "$@" >/dev/null 2>"$work/stderr" ||
+            { cat "$work/stderr" >&2; return 1; }
+        read -r seconds kb <"$work/time"
+        if [[ -z $best ]] || awk -v a="$seconds" -v b="$best" 'BEGIN { exit !(a < b) }'; then best=$seconds; fi
+        ((kb > peak)) && peak=$kb
+    done
+    echo "$best $peak"
+}
+
+# A locale with no legacy charset makes velb-batch read and write CP950, as iconv is told to.
+velb_job=(env LC_ALL=C "$velb" "${inputs[@]}" "$work/out.rc")
+# shellcheck disable=SC2016 # the inner shell expands its own arguments
+iconv_job=(bash -c 'for input in "${@:1:3}"; do iconv -f CP950 -t UTF-16LE "$input"; done
+                    iconv -f UTF-16LE -t CP950 "$4"' iconv "${inputs[@]}" "$work/output.utf16")
+
+"${velb_job[@]}" >/dev/null 2>"$work/stderr" || { cat "$work/stderr" >&2; exit 1; }
+iconv -f CP950 -t UTF-16LE "$work/out_已翻譯.rc" >"$work/output.utf16"
+
+iconv_figures=$(measure "${iconv_job[@]}")
+velb_figures=$(measure "${velb_job[@]}")
+read -r iconv_seconds _ <<<"$iconv_figures"
+read -r velb_seconds velb_kb <<<"$velb_figures"
+input_bytes=$(stat -c %s "${inputs[@]}" | awk '{ total += $1 } END { print total }')
+output_bytes=$(stat -c %s "$work/out_已翻譯.rc")
+
+awk -v iconv="$iconv_seconds" -v velb="$velb_seconds" -v kb="$velb_kb" -v input="$input_bytes" \
+    -v output="$output_bytes" 'BEGIN {
+    printf "inputs           %.1f MB (3 scripts); iconv encodes %.1f MB of output\n", input / 1e6, output / 1e6
+    printf "iconv            %.2f s\n", iconv
+    printf "velb-batch       %.2f s\n", velb
+    printf "time ratio       %.2f (target <= 2)\n", velb / iconv
+    printf "peak RSS         %.1f MB\n", kb * 1024 / 1e6
+    printf "memory ratio     %.2f (target <= 4)\n", kb * 1024 / input
+}'
