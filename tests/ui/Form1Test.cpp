@@ -29,8 +29,7 @@ struct Window {
     QueuedDialogs* dialogs = new QueuedDialogs;
     velb::Form1 form{std::unique_ptr<ModalDialogs>(dialogs)};
 
-    template <typename Control>
-    Control* get(const char* name) const {
+    template <typename Control> Control* get(const char* name) const {
         auto* control = form.findChild<Control*>(QString::fromLatin1(name));
         if (!control)
             qFatal("no control %s", name);
@@ -64,7 +63,7 @@ struct Scripts {
     QString output = folder.filePath("new_zh.rc");
 
     Scripts() {
-        writeScript(oldEnglish, dialog("IDD_SAME", "Same") + dialog("IDD_CHANGED", "Old"));   // 8 lines
+        writeScript(oldEnglish, dialog("IDD_SAME", "Same") + dialog("IDD_CHANGED", "Old")); // 8 lines
         writeScript(oldChinese, dialog("IDD_SAME", "Zh") + dialog("IDD_CHANGED", "Zh old") + QStringList{"// x"});
         writeScript(newEnglish, QStringList{"// head"} + dialog("IDD_SAME", "Same") + dialog("IDD_CHANGED", "New") +
                                     dialog("IDD_ADDED", "Added") + QStringList{"// tail"}); // 14 lines
@@ -96,6 +95,8 @@ private slots:
     void wholeRunThroughBrowse();
     void outputFilesFollowTheOptions_data();
     void outputFilesFollowTheOptions();
+    void fileErrorReturnsToReady();
+    void runValuesShowBeforeAModalDialog();
     void cancelledBrowseLeavesItsBox();
     void keyboard();
     void closingDuringRunStopsIt();
@@ -250,7 +251,7 @@ void Form1Test::wholeRunThroughBrowse() {
         QCOMPARE(window.bar(number)->value(), 0);
     QVERIFY(window.get<QPushButton>("Command5")->isEnabled());
     QVERIFY(window.get<QPushButton>("Command7")->isEnabled());
-    QCOMPARE(window.get<QPlainTextEdit>("Text5")->toPlainText(), "IDD_CHANGED →未替換\nIDD_ADDED →未替換\n");
+    QCOMPARE(window.get<QPlainTextEdit>("Text5")->toPlainText(), "IDD_CHANGED  →未替換\nIDD_ADDED  →未替換\n");
 }
 
 void Form1Test::outputFilesFollowTheOptions_data() {
@@ -279,6 +280,41 @@ void Form1Test::outputFilesFollowTheOptions() {
     auto expected = inputs + written;
     expected.sort();
     QCOMPARE(scripts.files(), expected);
+}
+
+void Form1Test::fileErrorReturnsToReady() {
+    Scripts scripts;
+    Window window;
+    fillThroughBrowse(window, scripts);
+    window.get<QLineEdit>("Text2")->setText(scripts.folder.filePath("missing.rc"));
+    window.click("Command5");
+    QCOMPARE(window.dialogs->errors.size(), 1);
+    QVERIFY(window.dialogs->errors.constFirst().contains("missing.rc"));
+    QCOMPARE(window.dialogs->completions, 0);
+    QCOMPARE(window.status(), "就緒...");
+    QVERIFY(window.get<QPushButton>("Command5")->isEnabled());
+    QVERIFY(window.get<QPushButton>("Command7")->isEnabled());
+}
+
+void Form1Test::runValuesShowBeforeAModalDialog() {
+    Window window;
+    window.form.setStatus(u"工作完成...");
+    window.form.setBarMaximum(velb::Bar::OldChinese, 7);
+    window.form.setBarPosition(velb::Bar::OldChinese, 5);
+    window.form.setBarMaximum(velb::Bar::Matching, 0);
+    window.form.setBarPosition(velb::Bar::Matching, 0);
+    window.form.setUnreplacedList(u"IDD_A  →未替換\r\n");
+    window.dialogs->whileCompletionOpen = [&] {
+        QCOMPARE(window.status(), "工作完成...");
+        QCOMPARE(window.bar(2)->value(), 5);
+        QCOMPARE(window.bar(2)->maximum(), 7);
+        // A maximum of 0 would make Qt's busy indicator; the bar shows empty instead.
+        QVERIFY(window.bar(4)->maximum() > 0);
+        QCOMPARE(window.bar(4)->value(), 0);
+        QCOMPARE(window.get<QPlainTextEdit>("Text5")->toPlainText(), "IDD_A  →未替換\n");
+    };
+    window.form.showCompletion();
+    QCOMPARE(window.dialogs->completions, 1);
 }
 
 void Form1Test::cancelledBrowseLeavesItsBox() {
@@ -320,13 +356,14 @@ void Form1Test::closingDuringRunStopsIt() {
     Window window;
     fillThroughBrowse(window, scripts);
     window.form.show();
-    // Fires at the run's first event pump, like a click on the close box.
-    QTimer::singleShot(0, &window.form, &QWidget::close);
     bool clickReturned = false;
     QTimer::singleShot(0, &window.form, [&] {
+        // Fires at the run's first event pump, like a click on the close box.
+        QTimer::singleShot(0, &window.form, &QWidget::close);
         window.click("Command5");
         clickReturned = true;
     });
+    QTimer::singleShot(10000, &window.form, [] { QCoreApplication::exit(1); }); // the program failed to end
     // The program ends as usual once its only window has closed.
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(clickReturned);

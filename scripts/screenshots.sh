@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Starts the program on a virtual 96 DPI screen, works it as a user would (About, the four
+# Browse buttons, Execute on the example scripts) and saves what the screen shows into
+# docs/: the main window at start-up, the main window with the completion dialog open, and
+# the About box. Needs Xvfb, xdotool and ImageMagick.
+#
+#   scripts/screenshots.sh [path/to/Velb]     (default: build/release/ui/Velb)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ "${1:-}" != "--on-screen" ]; then
+    program="$(realpath "${1:-build/release/ui/Velb}")"
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" --on-screen "$program"
+fi
+program="$2"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# Waits until a window whose title matches appears, prints its id, and lets it paint.
+window() {
+    xdotool search --sync --onlyvisible --name "$1" | head -1
+    sleep 0.5
+}
+
+# Clicks at a point of the main window given in pixels: the centre of a button's twips
+# rectangle, divided by 15.
+click() {
+    xdotool mousemove --window "$main" "$1" "$2" click 1
+}
+
+# Types keys into a window, through the keyboard focus as a user's typing goes.
+typeInto() {
+    local target="$1"
+    shift
+    xdotool windowfocus --sync "$target"
+    xdotool "$@"
+}
+
+# Answers a file dialog by typing the path into its name field.
+browse() {
+    click "$1" "$2"
+    local dialog
+    dialog="$(window "^(Open|Save As)$")"
+    typeInto "$dialog" type --delay 5 "$3"
+    typeInto "$dialog" key Return
+    sleep 0.3
+}
+
+# The report goes into the program's current directory: keep it out of the repository.
+(cd "$work" && exec "$program") &
+main="$(window "^Velbrix ")"
+import -window "$main" docs/main-window.png
+
+click 472 367 # About
+about="$(window "^關於 Velbrix")"
+import -window "$about" docs/about.png
+typeInto "$about" key Return
+
+cp examples/old_en.rc examples/old_zh.rc examples/new_en.rc "$work"
+browse 374 54 "$work/old_en.rc"
+browse 374 84 "$work/old_zh.rc"
+browse 374 144 "$work/new_en.rc"
+browse 374 172 "$work/new_zh.rc"
+click 510 322 # Execute
+completion="$(window "^轉換完成!$")"
+# The dialog stands over the main window: take the screen where the main window is.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage docs/completion.png
+typeInto "$completion" key Return
+
+click 548 367 # Exit
+wait
+echo "saved docs/main-window.png docs/completion.png docs/about.png"

@@ -1,0 +1,122 @@
+#include "Form1.h"
+
+#include "AboutBox.h"
+#include "ControlTable.h"
+#include "Looks.h"
+#include "QtModalDialogs.h"
+#include "WindowKinds.h"
+
+#include <Execute.h>
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace velb {
+
+namespace {
+
+const auto kBrowseFilter = QStringLiteral("VC++ 資源檔(*.rc);;所有類型(*.*)");
+
+} // namespace
+
+Form1::Form1(std::unique_ptr<ModalDialogs> dialogs)
+    : QWidget(nullptr, kMainWindowFlags), m_dialogs(dialogs ? std::move(dialogs) : std::make_unique<QtModalDialogs>()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Velbrix 對話框比對程式 for VC++"));
+    setWindowIcon(programIcon());
+    setFont(mingFont(9));
+    setClientSize(this, 8955, 6480);
+    buildPathFrame();
+    buildProgressFrame();
+    buildStatusStrip();
+    buildOutputFrame();
+    buildCommandButtons();
+    chainTabOrder(this);
+    findControls();
+    connectCommands();
+    m_pathFields[0]->setFocus();
+    move(screen()->availableGeometry().center() - rect().center());
+}
+
+Form1::~Form1() = default;
+
+void Form1::findControls() {
+    for (int i = 0; i < 4; ++i) {
+        const auto number = std::to_string(i + 1);
+        m_pathFields[i] = findControl<QLineEdit>(this, ("Text" + number).c_str());
+        m_browseButtons[i] = findControl<QPushButton>(this, ("Command" + number).c_str());
+        m_bars[i] = findControl<QProgressBar>(this, ("ProgressBar" + number).c_str());
+    }
+    m_statusLine = findControl<QLabel>(this, "Label1");
+    m_unreplacedBox = findControl<QPlainTextEdit>(this, "Text5");
+    m_reportBox = findControl<QCheckBox>(this, "Check1");
+    m_mergedOption = findControl<QRadioButton>(this, "Option1_0");
+    m_executeButton = findControl<QPushButton>(this, "Command5");
+    m_aboutButton = findControl<QPushButton>(this, "Command6");
+    m_exitButton = findControl<QPushButton>(this, "Command7");
+}
+
+void Form1::connectCommands() {
+    for (int i = 0; i < 4; ++i) {
+        const auto field = static_cast<PathField>(i + 1);
+        connect(m_browseButtons[i], &QPushButton::clicked, this, [this, field] { browse(field); });
+    }
+    connect(m_executeButton, &QPushButton::clicked, this, &Form1::execute);
+    connect(m_aboutButton, &QPushButton::clicked, this, &Form1::showAbout);
+    connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void Form1::browse(PathField field) {
+    showRunState();
+    const auto kind = field == PathField::Output ? ModalDialogs::FileDialog::Save : ModalDialogs::FileDialog::Open;
+    const auto chosen = m_dialogs->chooseFile(this, kind, kBrowseFilter, m_sharedFileName);
+    // A cancelled dialog leaves the box alone. Writing the shared name back into it, as
+    // the window once did, could put an input script's path into the output field, and
+    // the next run would then write over that script.
+    if (!chosen)
+        return;
+    m_sharedFileName = *chosen;
+    m_pathFields[static_cast<int>(field) - 1]->setText(*chosen);
+}
+
+void Form1::execute() {
+    const auto outcome = velb::Execute(*this);
+    // A stopped run means the window was closed under it: leave it as the close left it.
+    if (outcome.kind != RunOutcome::Kind::Stopped)
+        showRunState();
+}
+
+void Form1::showAbout() {
+    // No owner, so the box can outlive this window.
+    if (!m_about)
+        m_about = new AboutBox;
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    // Enter that no control has used itself starts a run, unless one is already going.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        m_executeButton->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // A run in progress notices this at its next event pump and unwinds without touching
+    // the window again; the window itself only hides, so it outlives that run's click.
+    m_closing = true;
+    QWidget::closeEvent(event);
+}
+
+} // namespace velb

@@ -1,0 +1,107 @@
+// The main window as the run control's view. The setters only remember the latest values:
+// a run calls them for every line it reads, far more often than a screen can show.
+
+#include "Form1.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace velb {
+
+namespace {
+
+// About one frame of a 60 Hz screen: the window stays smooth and answers clicks, and the
+// run does not spend its time repainting.
+constexpr qint64 kPumpIntervalMs = 16;
+
+QString toQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int barIndex(Bar bar) {
+    return static_cast<int>(bar) - 1;
+}
+
+} // namespace
+
+void Form1::setExecuteAndExitEnabled(bool enabled) {
+    // At once, not at the next pump: Enter and the buttons must find Execute locked.
+    m_executeButton->setEnabled(enabled);
+    m_exitButton->setEnabled(enabled);
+}
+
+void Form1::setUnreplacedList(std::u16string_view list) {
+    m_unreplacedList.assign(list);
+    m_unreplacedListChanged = true;
+}
+
+void Form1::setStatus(std::u16string_view status) {
+    m_status.assign(status);
+    m_statusChanged = true;
+}
+
+void Form1::setBarMaximum(Bar bar, int maximum) {
+    m_barMaximum[barIndex(bar)] = maximum;
+}
+
+void Form1::setBarPosition(Bar bar, int position) {
+    m_barPosition[barIndex(bar)] = position;
+}
+
+std::u16string Form1::readPath(PathField field) {
+    return m_pathFields[static_cast<int>(field) - 1]->text().toStdU16String();
+}
+
+OutputMode Form1::readOutputMode() {
+    return m_mergedOption->isChecked() ? OutputMode::Merged : OutputMode::Separate;
+}
+
+bool Form1::readReportOption() {
+    return m_reportBox->isChecked();
+}
+
+void Form1::showError(std::u16string_view message) {
+    showRunState();
+    m_dialogs->showError(this, toQString(message));
+}
+
+bool Form1::pumpEvents() {
+    if (!m_sinceLastPump.isValid() || m_sinceLastPump.hasExpired(kPumpIntervalMs)) {
+        showRunState();
+        QCoreApplication::processEvents();
+        m_sinceLastPump.start();
+    }
+    return !m_closing;
+}
+
+void Form1::showCompletion() {
+    showRunState();
+    m_dialogs->showCompletion();
+}
+
+void Form1::showRunState() {
+    for (std::size_t i = 0; i < m_bars.size(); ++i) {
+        // A bar with a maximum of 0 would turn into Qt's busy indicator; it shows empty instead.
+        const int maximum = m_barMaximum[i] > 0 ? m_barMaximum[i] : 1;
+        m_bars[i]->setRange(0, maximum);
+        m_bars[i]->setValue(m_barMaximum[i] > 0 ? m_barPosition[i] : 0);
+    }
+    if (m_statusChanged) {
+        m_statusLine->setText(toQString(m_status));
+        // The status line fits its text, which is longer in some phases than in others.
+        m_statusLine->adjustSize();
+        m_statusChanged = false;
+    }
+    if (m_unreplacedListChanged) {
+        m_unreplacedBox->setPlainText(toQString(m_unreplacedList));
+        m_unreplacedListChanged = false;
+    }
+}
+
+} // namespace velb

@@ -1,0 +1,47 @@
+#include "Looks.h"
+
+#include <QColor>
+#include <QStringList>
+#include <QWidget>
+
+// The pictures are compiled into the velb_ui static library, where nothing would make the
+// linker keep them without a reference; Q_INIT_RESOURCE must stand outside any namespace.
+static void registerPictures() {
+    Q_INIT_RESOURCE(velb);
+}
+
+namespace velb {
+
+QFont mingFont(double points, bool bold) {
+    // Listed in order of preference; Qt takes the first one installed.
+    QFont font(QStringList{QStringLiteral("新細明體"), QStringLiteral("PMingLiU"), QStringLiteral("AR PL UMing TW"),
+                           QStringLiteral("Noto Serif CJK TC")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QIcon programIcon() {
+    [[maybe_unused]] static const bool registered = (registerPictures(), true);
+    return QIcon(QStringLiteral(":/velb/icon.png"));
+}
+
+namespace {
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    auto palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+void setTextColour(QWidget* label, const QColor& colour) {
+    setColour(label, QPalette::WindowText, colour);
+}
+
+void setFillColour(QWidget* line, const QColor& colour) {
+    setColour(line, QPalette::Window, colour);
+}
+
+} // namespace velb

@@ -1,0 +1,26 @@
+#pragma once
+// Fonts and colours of the windows. Every text is set in a Ming typeface: the one the
+// program was designed with where the system has it, else the Ming faces that Linux
+// distributions ship, so the Chinese captions keep their look and their proportions.
+
+#include <QFont>
+#include <QIcon>
+
+class QColor;
+class QWidget;
+
+namespace velb {
+
+/// The Ming typeface at the given size; points may be fractional (26.25).
+QFont mingFont(double points, bool bold = false);
+
+/// The program's icon, shown by all its windows. The first call makes the program's
+/// pictures available as resources, so every window asks for the icon before its pictures.
+QIcon programIcon();
+
+/// Colours the text of a label.
+void setTextColour(QWidget* label, const QColor& colour);
+/// Fills a line drawn as a thin strip.
+void setFillColour(QWidget* line, const QColor& colour);
+
+} // namespace velb
