@@ -22,7 +22,7 @@ std::u16string_view dialogName(std::u16string_view header) {
 
 } // namespace
 
-void LoadLines(std::string_view bytes, const CodePage& codePage, ResourceScript& into) {
+void LoadLines(std::string_view bytes, const CodePage& codePage, ResourceScript& into, RunView& view) {
     into.text.clear();
     into.lineStart.clear();
     into.text.reserve(bytes.size() + bytes.size() / 16 + 2);
@@ -30,6 +30,7 @@ void LoadLines(std::string_view bytes, const CodePage& codePage, ResourceScript&
     // before they are decoded.
     std::size_t begin = 0;
     while (begin < bytes.size()) {
+        pumpOrStop(view);
         // A plain scan: find_first_of calls memchr once per byte for its two characters.
         std::size_t end = begin;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
@@ -75,14 +76,11 @@ void ReadScript(LoadedScript& into, const ScriptReading& reading, RunView& view,
                 const CodePage& codePage) {
     if (reading.captionBeforeCounting)
         view.setStatus(*reading.captionBeforeCounting);
-    // The file is read once; the counting and loading passes are shown over what was read,
-    // so both always see the same file.
+    // The file is read once and counted as it is decoded; the loading pass is shown over
+    // what was read, so both passes always see the same file.
     const std::filesystem::path path = view.readPath(reading.field);
-    LoadLines(files.readAll(path), codePage, into.script);
+    LoadLines(files.readAll(path), codePage, into.script, view);
     const int lineCount = into.script.lineCount();
-
-    for (int i = 1; i <= lineCount; ++i)
-        pumpOrStop(view);
     view.setBarMaximum(reading.bar, lineCount);
 
     for (int i = 1; i <= lineCount; ++i) {

@@ -24,8 +24,9 @@ struct ScriptReading {
 };
 
 /// Decodes a script's bytes into lines: CR LF, a lone CR and a lone LF each end a line; a
-/// terminator at the very end adds no empty line.
-void LoadLines(std::string_view bytes, const CodePage& codePage, ResourceScript& into);
+/// terminator at the very end adds no empty line. This is the counting pass: events are
+/// pumped once before each line. Throws RunStopped.
+void LoadLines(std::string_view bytes, const CodePage& codePage, ResourceScript& into, RunView& view);
 
 /// Cuts the complete dialogs out of a script and fixes its head and tail, pumping events
 /// once per line examined and once per line of every dialog body.

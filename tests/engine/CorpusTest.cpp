@@ -85,7 +85,7 @@ TEST_P(Corpus, ScriptCarriedOverOntoItselfKeepsEveryDialogHeadAndTail) {
     WriteOutput(script, match, u"/out.rc", files, big5());
 
     LoadedScript written;
-    LoadLines(files.files["/out.rc"], big5(), written.script);
+    LoadLines(files.files["/out.rc"], big5(), written.script, view);
     CutDialogs(written, view);
     ASSERT_EQ(written.dialogs.size(), script.dialogs.size());
     for (std::size_t i = 0; i < script.dialogs.size(); ++i)

@@ -14,7 +14,9 @@ using testing::utf8;
 
 std::vector<std::string> linesOf(std::string_view bytes) {
     ResourceScript script;
-    LoadLines(bytes, big5(), script);
+    testing::RecordingView view;
+    LoadLines(bytes, big5(), script, view);
+    EXPECT_EQ(view.pumps, script.lineCount());
     std::vector<std::string> lines;
     for (int i = 1; i <= script.lineCount(); ++i)
         lines.push_back(utf8(script.line(i)));
@@ -36,7 +38,8 @@ TEST(LoadLines, EachTerminatorEndsOneLineAndNoneAddsAnEmptyLast) {
 
 TEST(LoadLines, EveryLineIsFollowedByCrLfInTheBuffer) {
     ResourceScript script;
-    LoadLines("x\ny\rz", big5(), script);
+    testing::RecordingView view;
+    LoadLines("x\ny\rz", big5(), script, view);
     EXPECT_EQ(script.text, u"x\r\ny\r\nz\r\n");
     EXPECT_EQ(script.lines(2, 3), u"y\r\nz\r\n");
     EXPECT_EQ(script.lines(3, 2), u"");
@@ -141,8 +144,8 @@ TEST(CutDialogs, ScriptWithoutCompleteDialogIsAllTail) {
 TEST(CutDialogs, Big5TrailBytesNeverCloseADialog) {
     // B4 45 4E 44 is a Chinese character followed by "ND", not the line END.
     LoadedScript loaded;
-    LoadLines("IDD_A DIALOG FIXED IMPURE\r\n\xB4\x45ND\r\nEND\r\n", big5(), loaded.script);
     testing::RecordingView view;
+    LoadLines("IDD_A DIALOG FIXED IMPURE\r\n\xB4\x45ND\r\nEND\r\n", big5(), loaded.script, view);
     CutDialogs(loaded, view);
     ASSERT_EQ(loaded.dialogs.size(), 1u);
     EXPECT_EQ(loaded.frame.tailStart, 4);

@@ -25,7 +25,7 @@ inline std::string big5Bytes(std::string_view utf8) {
 /// Loads and cuts a script given as UTF-8 text.
 inline void cutScript(std::string_view utf8, LoadedScript& into) {
     RecordingView view;
-    LoadLines(big5Bytes(utf8), big5(), into.script);
+    LoadLines(big5Bytes(utf8), big5(), into.script, view);
     CutDialogs(into, view);
 }
 
