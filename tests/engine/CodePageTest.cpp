@@ -36,11 +36,6 @@ TEST(CodePage, UndecodablePairIsEscapedWholeAndKept) {
     EXPECT_EQ(big5().encode(text), bytes);
 }
 
-TEST(CodePage, LeadByteBeforeLineEndIsEscapedAlone) {
-    const std::u16string text = big5().decode("\xB4\r\n");
-    EXPECT_EQ(text, (std::u16string{0xDCB4, u'\r', u'\n'}));
-}
-
 TEST(CodePage, RandomBytesSurviveTheRoundTrip) {
     std::mt19937 random(20261206);
     // Mostly high bytes, so lead and trail bytes meet in every combination.

@@ -66,32 +66,6 @@ TEST(MatchDialogs, LaterChineseDialogOfTheSameNameWins) {
     EXPECT_EQ(utf8(result.replacementTable[1]), "B DIALOG FIXED IMPURE 0, 0, 1, 1\r\nCAPTION \"儲存\"\r\nEND\r\n");
 }
 
-TEST(MatchDialogs, ShowsTheWholeListAtEveryUnreplacedDialog) {
-    LoadedScript scripts[3];
-    cutScript(kOldEnglish, scripts[0]);
-    cutScript(kOldChinese, scripts[1]);
-    cutScript(kNewEnglish, scripts[2]);
-    RecordingView view;
-    MatchDialogs(scripts[0].dialogs, scripts[1].dialogs, scripts[2].dialogs, view);
-    const std::vector<std::string> expected = {
-        "max 4 4",
-        "status 比對替換製作中...",
-        "read mode",
-        "pump",
-        "pos 4 1",
-        "pump",
-        "list B  →未替換\r\n",
-        "pos 4 2",
-        "pump",
-        "list B  →未替換\r\nC  →未替換\r\n",
-        "pos 4 3",
-        "pump",
-        "list B  →未替換\r\nC  →未替換\r\nD  →未替換\r\n",
-        "pos 4 4",
-    };
-    EXPECT_EQ(view.calls, expected);
-}
-
 // Random tables drawn from few names and bodies, so that repeats and near-misses abound.
 std::string randomScript(std::mt19937& random, int dialogs, bool chinese) {
     std::uniform_int_distribution<int> pick(0, 4);

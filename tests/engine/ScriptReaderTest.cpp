@@ -141,15 +141,5 @@ TEST(CutDialogs, ScriptWithoutCompleteDialogIsAllTail) {
     }
 }
 
-TEST(CutDialogs, Big5TrailBytesNeverCloseADialog) {
-    // B4 45 4E 44 is a Chinese character followed by "ND", not the line END.
-    LoadedScript loaded;
-    testing::RecordingView view;
-    LoadLines("IDD_A DIALOG FIXED IMPURE\r\n\xB4\x45ND\r\nEND\r\n", big5(), loaded.script, view);
-    CutDialogs(loaded, view);
-    ASSERT_EQ(loaded.dialogs.size(), 1u);
-    EXPECT_EQ(loaded.frame.tailStart, 4);
-}
-
 } // namespace
 } // namespace velb
