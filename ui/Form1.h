@@ -84,7 +84,9 @@ private:
     std::array<int, 4> m_barPosition{};
     std::u16string m_status;
     bool m_statusChanged = false;
-    std::u16string m_unreplacedList;
+    // The run's own list, valid until its next change or the end of the run; only shown at a
+    // pump, so a long list is not copied at every unreplaced dialog.
+    std::u16string_view m_unreplacedList;
     bool m_unreplacedListChanged = false;
     QElapsedTimer m_sinceLastPump;
 

@@ -37,7 +37,7 @@ void Form1::setExecuteAndExitEnabled(bool enabled) {
 }
 
 void Form1::setUnreplacedList(std::u16string_view list) {
-    m_unreplacedList.assign(list);
+    m_unreplacedList = list;
     m_unreplacedListChanged = true;
 }
 
