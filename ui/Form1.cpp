@@ -92,6 +92,8 @@ void Form1::execute() {
     // A stopped run means the window was closed under it: leave it as the close left it.
     if (outcome.kind != RunOutcome::Kind::Stopped)
         showRunState();
+    // The list belonged to the run, which is over; the box keeps its own copy.
+    m_unreplacedList = {};
 }
 
 void Form1::showAbout() {
