@@ -1,82 +1,95 @@
-// The main window as the user meets it: its controls at start-up, where they sit, the
-// keyboard, the Browse buttons, and whole runs with the file dialogs answered by a
-// stand-in and the scripts written into a temporary folder.
+// The main window as the user meets it: start-up, validation, the keyboard, and whole runs
+// over scripts in a temporary folder, with the modal dialogs stood in for or real.
 
-#include "ModalWatch.h"
-#include "QueuedDialogs.h"
+#include "WindowChecks.h"
 
 #include <Form1.h>
 
-#include <QCheckBox>
-#include <QDir>
-#include <QFontInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-
 namespace {
 
-using velb::ModalDialogs;
+// Stands in for the user at the modal dialogs: a file dialog takes the next queued answer and
+// an empty queue means Cancel; requests, error messages and completions are recorded.
+struct QueuedDialogs : velb::ModalDialogs {
+    QStringList fileAnswers;
+    QStringList fileRequests; // "open|filter|preset name" or "save|…"
+    QStringList errors;
+    int completions = 0;
+    std::function<void()> whileCompletionOpen = [] {}; // looks at the window while the dialog is up
 
-// The main window with its modal dialogs stood in for.
-struct Window {
-    QueuedDialogs* dialogs = new QueuedDialogs;
-    velb::Form1 form{std::unique_ptr<ModalDialogs>(dialogs)};
-
-    template <typename Control> Control* get(const char* name) const {
-        auto* control = form.findChild<Control*>(QString::fromLatin1(name));
-        if (!control)
-            qFatal("no control %s", name);
-        return control;
+    std::optional<QString> chooseFile(QWidget*, FileDialog kind, const QString& filter,
+                                      const QString& preset) override {
+        fileRequests << QStringList{kind == FileDialog::Save ? "save" : "open", filter, preset}.join('|');
+        return fileAnswers.isEmpty() ? std::nullopt : std::optional(fileAnswers.takeFirst());
     }
-    QString status() const { return get<QLabel>("Label1")->text(); }
-    QProgressBar* bar(int number) const { return get<QProgressBar>(qPrintable(QString("ProgressBar%1").arg(number))); }
-    void click(const char* button) const { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
+    void showError(QWidget*, const QString& message) override { errors << message; }
+    void showCompletion() override {
+        ++completions;
+        whileCompletionOpen();
+    }
 };
 
-void writeScript(const QString& path, const QStringList& lines) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write((lines.join("\r\n") + "\r\n").toLatin1());
-}
+// The main window, with its modal dialogs stood in for unless the real ones are asked for.
+struct Window {
+    QueuedDialogs* dialogs;
+    velb::Form1 form;
 
-QStringList dialog(const char* name, const char* caption) {
-    return {QString("%1 DIALOG FIXED IMPURE 0, 0, 10, 10").arg(name), QString("CAPTION \"%1\"").arg(caption), "BEGIN",
-            "END"};
-}
+    explicit Window(bool realDialogs = false)
+        : dialogs(realDialogs ? nullptr : new QueuedDialogs), form(std::unique_ptr<velb::ModalDialogs>(dialogs)) {}
+    template <typename Control = QWidget> Control* get(const QString& name) const {
+        return form.findChild<Control*>(name);
+    }
+    void click(const QString& name) const { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
+    void fill(const QStringList& paths) const {
+        for (int i = 0; i < 4; ++i)
+            get<QLineEdit>(QString("Text%1").arg(i + 1))->setText(paths[i]);
+    }
+    // The status line, each bar as value/maximum, and which of Execute and Exit are enabled.
+    QString state() const {
+        QStringList parts{get<QLabel>("Label1")->text()};
+        for (auto* bar : {"ProgressBar1", "ProgressBar2", "ProgressBar3", "ProgressBar4"})
+            parts << QString("%1/%2").arg(get<QProgressBar>(bar)->value()).arg(get<QProgressBar>(bar)->maximum());
+        return parts.join(' ') + (get("Command5")->isEnabled() ? " Execute" : "") +
+               (get("Command7")->isEnabled() ? " Exit" : "");
+    }
+};
 
-// Three scripts in a temporary folder, which is also the current directory for the
-// report, and the paths a user would pick for them. IDD_SAME is carried over; IDD_CHANGED
-// and IDD_ADDED are left unreplaced.
+// Three scripts and an output path in a temporary folder, which is also the current directory
+// for the report. Each script has its own length, so the bars cannot be mixed up; IDD_SAME is
+// carried over, IDD_CHANGED and IDD_ADDED are left unreplaced.
 struct Scripts {
     QTemporaryDir folder;
     QString previousDirectory = QDir::currentPath();
-    QString oldEnglish = folder.filePath("old_en.rc");
-    QString oldChinese = folder.filePath("old_zh.rc");
-    QString newEnglish = folder.filePath("new_en.rc");
-    QString output = folder.filePath("new_zh.rc");
+    QStringList paths{folder.filePath("old_en.rc"), folder.filePath("old_zh.rc"), folder.filePath("new_en.rc"),
+                      folder.filePath("new_zh.rc")};
 
     Scripts() {
-        writeScript(oldEnglish, dialog("IDD_SAME", "Same") + dialog("IDD_CHANGED", "Old")); // 8 lines
-        writeScript(oldChinese, dialog("IDD_SAME", "Zh") + dialog("IDD_CHANGED", "Zh old") + QStringList{"// x"});
-        writeScript(newEnglish, QStringList{"// head"} + dialog("IDD_SAME", "Same") + dialog("IDD_CHANGED", "New") +
-                                    dialog("IDD_ADDED", "Added") + QStringList{"// tail"}); // 14 lines
+        const auto dialog = [](const char* name, const char* caption) {
+            return QString("%1 DIALOG FIXED IMPURE 0, 0, 10, 10\r\nCAPTION \"%2\"\r\nBEGIN\r\nEND\r\n")
+                .arg(name, caption);
+        };
+        const QString texts[] = {dialog("IDD_SAME", "Same") + dialog("IDD_CHANGED", "Old"),               // 8 lines
+                                 dialog("IDD_SAME", "Zh") + dialog("IDD_CHANGED", "Zh old") + "// x\r\n", // 9 lines
+                                 "// head\r\n" + dialog("IDD_SAME", "Same") + dialog("IDD_CHANGED", "New") +
+                                     dialog("IDD_ADDED", "Added") + "// tail\r\n"}; // 14 lines
+        for (int i = 0; i < 3; ++i) {
+            QFile file(paths[i]);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(texts[i].toLatin1()) > 0);
+        }
         QDir::setCurrent(folder.path());
     }
     ~Scripts() { QDir::setCurrent(previousDirectory); }
     QStringList files() const { return QDir(folder.path()).entryList(QDir::Files, QDir::Name); }
 };
 
-void fillThroughBrowse(const Window& window, const Scripts& scripts) {
-    window.dialogs->fileAnswers = {scripts.oldEnglish, scripts.oldChinese, scripts.newEnglish, scripts.output};
-    for (const char* button : {"Command1", "Command2", "Command3", "Command4"})
-        window.click(button);
+// Reads a real modal dialog once its own loop has opened it; the handler must close it.
+// Timers also fire in a run's event pumps before the dialog is up, so it looks again then.
+void whenModalOpens(std::function<void(QWidget*)> handle) {
+    QTimer::singleShot(0, [handle = std::move(handle)]() mutable {
+        if (auto* modal = QApplication::activeModalWidget())
+            handle(modal);
+        else
+            whenModalOpens(std::move(handle));
+    });
 }
 
 } // namespace
@@ -85,83 +98,107 @@ class Form1Test : public QObject {
     Q_OBJECT
 
 private slots:
+    void startsReady_data();
     void startsReady();
-    void controlsSitAtTheirTwips_data();
-    void controlsSitAtTheirTwips();
-    void tabOrderFollowsTheTable();
-    void validationReportsTheFirstEmptyField_data();
-    void validationReportsTheFirstEmptyField();
-    void errorBoxIsPlain();
+    void validationNamesTheFirstEmptyField();
+    void wholeRunThroughBrowse_data();
     void wholeRunThroughBrowse();
-    void outputFilesFollowTheOptions_data();
-    void outputFilesFollowTheOptions();
-    void fileErrorReturnsToReady();
-    void runValuesShowBeforeAModalDialog();
-    void cancelledBrowseLeavesItsBox();
+    void emptyBarIsNotBusy();
     void keyboard();
+    void realDialogsEndTheRun_data();
+    void realDialogsEndTheRun();
     void closingDuringRunStopsIt();
 };
 
+void Form1Test::startsReady_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("twips"); // frame offsets added
+    QTest::newRow("Text1") << "" << QRect(1200, 660, 3945, 315);
+    QTest::newRow("Command2") << "瀏覽" << QRect(5220, 1110, 795, 315);
+    QTest::newRow("ProgressBar4") << "0%" << QRect(1380, 5190, 4635, 165);
+    QTest::newRow("Label1") << "就緒..." << QRect(270, 6030, 495, 180);
+    QTest::newRow("Frame8") << "未替換項目" << QRect(6510, 60, 2265, 4275);
+    QTest::newRow("Check1") << "產生報告(&E)" << QRect(6630, 360, 1245, 195);
+    QTest::newRow("Text5") << "這裡將會顯示未替換的對話框名稱。" << QRect(6630, 600, 1995, 2985);
+    QTest::newRow("Option1_0") << "合併輸出" << QRect(6630, 3990, 1065, 225);
+    QTest::newRow("Option1_1") << "分開輸出" << QRect(7650, 3990, 1035, 225);
+    QTest::newRow("Command5") << "執行!" << QRect(6510, 4470, 2295, 735);
+    QTest::newRow("Command6") << "關於..." << QRect(6510, 5310, 1155, 405);
+    QTest::newRow("Command7") << "結束" << QRect(7650, 5310, 1155, 405);
+}
+
 void Form1Test::startsReady() {
     Window window;
-    QCOMPARE(window.form.objectName(), "Form1");
-    QCOMPARE(window.form.windowTitle(), "Velbrix 對話框比對程式 for VC++");
-    QCOMPARE(window.form.size(), QSize(597, 432));
-    QVERIFY(!(window.form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    for (const char* field : {"Text1", "Text2", "Text3", "Text4"}) {
-        QVERIFY(window.get<QLineEdit>(field)->text().isEmpty());
-        QVERIFY(window.get<QLineEdit>(field)->isReadOnly());
-    }
-    QCOMPARE(window.get<QPlainTextEdit>("Text5")->toPlainText(), "這裡將會顯示未替換的對話框名稱。");
-    QVERIFY(window.get<QPlainTextEdit>("Text5")->isReadOnly());
-    QCOMPARE(window.status(), "就緒...");
-    for (int number = 1; number <= 4; ++number) {
-        QCOMPARE(window.bar(number)->value(), 0);
-        QCOMPARE(window.bar(number)->maximum(), 100);
-    }
-    QVERIFY(window.get<QCheckBox>("Check1")->isChecked());
-    QCOMPARE(window.get<QCheckBox>("Check1")->text(), "產生報告(&E)");
-    QVERIFY(window.get<QRadioButton>("Option1_1")->isChecked());
-    QVERIFY(!window.get<QRadioButton>("Option1_0")->isChecked());
-    QCOMPARE(window.get<QPushButton>("Command5")->text(), "執行!");
-    QCOMPARE(window.get<QPushButton>("Command5")->font().pointSizeF(), 26.25);
-    QVERIFY(window.get<QPushButton>("Command5")->font().bold());
-    QCOMPARE(window.get<QPushButton>("Command6")->text(), "關於...");
-    QCOMPARE(window.get<QPushButton>("Command7")->text(), "結束");
-    QCOMPARE(window.form.focusWidget(), window.get<QLineEdit>("Text1"));
-    const auto family = QFontInfo(window.get<QLabel>("Label2")->font()).family();
-    QVERIFY2(QStringList({"新細明體", "PMingLiU", "AR PL UMing TW", "Noto Serif CJK TC"}).contains(family),
-             qPrintable(family));
+    checkStartUp(window.form, "Velbrix 對話框比對程式 for VC++", QSize(597, 432), "Text1");
+    QVERIFY(window.get<QCheckBox>("Check1")->isChecked() && window.get<QAbstractButton>("Option1_1")->isChecked());
+    for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+        QVERIFY2(window.get(field)->property("readOnly").toBool(), field);
 }
 
-void Form1Test::controlsSitAtTheirTwips_data() {
-    // Rectangles in twips relative to the window, with the offsets of the frames added.
-    QTest::addColumn<QRect>("twips");
-    QTest::newRow("Text1") << QRect(1200, 660, 3945, 315);
-    QTest::newRow("Command2") << QRect(5220, 1110, 795, 315);
-    QTest::newRow("Text4") << QRect(1200, 2430, 3945, 300);
-    QTest::newRow("Command4") << QRect(5220, 2430, 795, 315);
-    QTest::newRow("Label2") << QRect(540, 720, 585, 180);
-    QTest::newRow("ProgressBar3") << QRect(1350, 4350, 4635, 165);
-    QTest::newRow("ProgressBar4") << QRect(1380, 5190, 4635, 165);
-    QTest::newRow("Label1") << QRect(270, 6030, 495, 180);
-    QTest::newRow("Check1") << QRect(6630, 360, 1245, 195);
-    QTest::newRow("Text5") << QRect(6630, 600, 1995, 2985);
-    QTest::newRow("Option1_0") << QRect(6630, 3990, 1065, 225);
-    QTest::newRow("Option1_1") << QRect(7650, 3990, 1035, 225);
-    QTest::newRow("Command5") << QRect(6510, 4470, 2295, 735);
-    QTest::newRow("Command7") << QRect(7650, 5310, 1155, 405);
-}
-
-void Form1Test::controlsSitAtTheirTwips() {
-    QFETCH(QRect, twips);
+void Form1Test::validationNamesTheFirstEmptyField() {
     Window window;
-    auto* control = window.get<QWidget>(QTest::currentDataTag());
-    auto* hit = window.form.childAt((twips.x() + twips.width() / 2) / 15, (twips.y() + twips.height() / 2) / 15);
-    QVERIFY(hit == control || control->isAncestorOf(hit));
+    for (const char* field : {"Text1", "Text2", "Text3", "Text4"}) {
+        window.click("Command5");
+        window.get<QLineEdit>(field)->setText("x.rc");
+    }
+    QCOMPARE(window.dialogs->errors, QStringList({"您未指定【舊版英文】資料!", "您未指定【舊版中文】資料!",
+                                                  "您未指定【新版英文】資料!", "您未提供【新版中文】資料!"}));
+    QCOMPARE(window.state(), "就緒... 0/100 0/100 0/100 0/100 Execute Exit");
 }
 
-void Form1Test::tabOrderFollowsTheTable() {
+void Form1Test::wholeRunThroughBrowse_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("report");
+    QTest::addColumn<QStringList>("written");
+    QTest::newRow("separate") << "Option1_1" << true
+                              << QStringList{"Velb報告.txt", "new_zh_已翻譯.rc", "new_zh_未翻譯.rc"};
+    QTest::newRow("merged") << "Option1_0" << true << QStringList{"Velb報告.txt", "new_zh.rc"};
+    QTest::newRow("no report") << "Option1_1" << false << QStringList{"new_zh_已翻譯.rc", "new_zh_未翻譯.rc"};
+}
+
+void Form1Test::wholeRunThroughBrowse() {
+    QFETCH(QString, option);
+    QFETCH(bool, report);
+    QFETCH(QStringList, written);
+    Scripts scripts;
+    auto expectedFiles = scripts.files() + written;
+    expectedFiles.sort();
+    Window window;
+    window.dialogs->fileAnswers = scripts.paths;
+    for (int i = 0; i < 4; ++i) {
+        window.click(QString("Command%1").arg(i + 1));
+        // Every Browse starts from the path chosen last, whichever box it went into.
+        QCOMPARE(window.dialogs->fileRequests.constLast(),
+                 QString("%1|VC++ 資源檔(*.rc);;所有類型(*.*)|%2")
+                     .arg(i < 3 ? "open" : "save", i ? scripts.paths[i - 1] : ""));
+    }
+    window.click("Command1"); // cancelled: the box keeps its path, not the one chosen last
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(window.get<QLineEdit>(QString("Text%1").arg(i + 1))->text(), scripts.paths[i]);
+    QTest::mouseClick(window.get(option), Qt::LeftButton);
+    if (!report)
+        QTest::mouseClick(window.get("Check1"), Qt::LeftButton);
+    window.dialogs->whileCompletionOpen = [&] {
+        // Bars full: lines of each script, then the new script's dialogs.
+        QCOMPARE(window.state(), "工作完成... 8/8 9/9 14/14 3/3");
+        QTest::keyClick(&window.form, Qt::Key_Return); // starts nothing: Execute is locked
+    };
+    window.click("Command5");
+    QCOMPARE(window.dialogs->completions, 1);
+    QVERIFY(window.dialogs->errors.isEmpty());
+    QCOMPARE(window.state(), "就緒... 0/8 0/9 0/14 0/3 Execute Exit");
+    QCOMPARE(window.get<QPlainTextEdit>("Text5")->toPlainText(), "IDD_CHANGED  →未替換\nIDD_ADDED  →未替換\n");
+    QCOMPARE(scripts.files(), expectedFiles);
+}
+
+void Form1Test::emptyBarIsNotBusy() {
+    Window window; // a script without dialogs gives the matching bar a maximum of 0
+    window.form.setBarMaximum(velb::Bar::Matching, 0);
+    window.form.showCompletion();
+    QCOMPARE(window.state(), "就緒... 0/100 0/100 0/100 0/1 Execute Exit"); // 0/0 is Qt's busy indicator
+}
+
+void Form1Test::keyboard() {
     Window window;
     window.form.show();
     QVERIFY(QTest::qWaitForWindowActive(&window.form));
@@ -170,207 +207,64 @@ void Form1Test::tabOrderFollowsTheTable() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(visited, QString("Text1 Text2 Text3 Text4 Command1 Command2 Command3 Command4 Command5 Command6 Command7 "
-                              "Check1 Text5 Option1_1 Text1")
-                          .split(' '));
-}
-
-void Form1Test::validationReportsTheFirstEmptyField_data() {
-    QTest::addColumn<int>("filled");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("none") << 0 << "您未指定【舊版英文】資料!";
-    QTest::newRow("Text1") << 1 << "您未指定【舊版中文】資料!";
-    QTest::newRow("Text1-2") << 2 << "您未指定【新版英文】資料!";
-    QTest::newRow("Text1-3") << 3 << "您未提供【新版中文】資料!";
-}
-
-void Form1Test::validationReportsTheFirstEmptyField() {
-    QFETCH(int, filled);
-    QFETCH(QString, message);
-    Window window;
-    for (int number = 1; number <= filled; ++number)
-        window.get<QLineEdit>(qPrintable(QString("Text%1").arg(number)))->setText("x.rc");
-    window.click("Command5");
-    QCOMPARE(window.dialogs->errors, QStringList{message});
-    QVERIFY(window.get<QPushButton>("Command5")->isEnabled());
-    QVERIFY(window.get<QPushButton>("Command7")->isEnabled());
-    QVERIFY(window.get<QPlainTextEdit>("Text5")->toPlainText().isEmpty());
-    QCOMPARE(window.status(), "就緒...");
-}
-
-void Form1Test::errorBoxIsPlain() {
-    velb::Form1 form; // the real dialogs
-    bool checked = false;
-    whenModalOpens([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY(box);
-        QCOMPARE(box->windowTitle(), "錯誤訊息");
-        QCOMPARE(box->text(), "您未指定【舊版英文】資料!");
-        QCOMPARE(box->icon(), QMessageBox::NoIcon);
-        QCOMPARE(box->buttons().size(), 1);
-        QCOMPARE(box->buttons().constFirst()->text(), "確定");
-        checked = true;
-        box->buttons().constFirst()->click();
-    });
-    QTest::mouseClick(form.findChild<QPushButton*>("Command5"), Qt::LeftButton);
-    QTRY_VERIFY(checked);
-}
-
-void Form1Test::wholeRunThroughBrowse() {
-    Scripts scripts;
-    Window window;
-    fillThroughBrowse(window, scripts);
-    QCOMPARE(window.get<QLineEdit>("Text3")->text(), scripts.newEnglish);
-    QCOMPARE(window.get<QLineEdit>("Text4")->text(), scripts.output);
-    const auto& requests = window.dialogs->fileRequests;
-    QCOMPARE(requests.size(), 4u);
-    QCOMPARE(requests[0].filter, "VC++ 資源檔(*.rc);;所有類型(*.*)");
-    QCOMPARE(requests[0].presetName, "");
-    QCOMPARE(requests[1].presetName, scripts.oldEnglish);
-    QVERIFY(requests[2].kind == ModalDialogs::FileDialog::Open);
-    QVERIFY(requests[3].kind == ModalDialogs::FileDialog::Save);
-
-    window.dialogs->whileCompletionOpen = [&] {
-        QCOMPARE(window.status(), "工作完成...");
-        QCOMPARE(window.bar(1)->maximum(), 8);
-        QCOMPARE(window.bar(2)->maximum(), 9);
-        QCOMPARE(window.bar(3)->maximum(), 14);
-        QCOMPARE(window.bar(4)->maximum(), 3);
-        for (int number = 1; number <= 4; ++number)
-            QCOMPARE(window.bar(number)->value(), window.bar(number)->maximum());
-        QVERIFY(!window.get<QPushButton>("Command5")->isEnabled());
-        QVERIFY(!window.get<QPushButton>("Command7")->isEnabled());
-        // Enter during the run starts nothing: Execute is locked.
-        QTest::keyClick(&window.form, Qt::Key_Return);
-    };
-    window.click("Command5");
-    QCOMPARE(window.dialogs->completions, 1);
-    QVERIFY(window.dialogs->errors.isEmpty());
-    QCOMPARE(window.status(), "就緒...");
-    for (int number = 1; number <= 4; ++number)
-        QCOMPARE(window.bar(number)->value(), 0);
-    QVERIFY(window.get<QPushButton>("Command5")->isEnabled());
-    QVERIFY(window.get<QPushButton>("Command7")->isEnabled());
-    QCOMPARE(window.get<QPlainTextEdit>("Text5")->toPlainText(), "IDD_CHANGED  →未替換\nIDD_ADDED  →未替換\n");
-}
-
-void Form1Test::outputFilesFollowTheOptions_data() {
-    QTest::addColumn<bool>("merged");
-    QTest::addColumn<bool>("report");
-    QTest::addColumn<QStringList>("written");
-    QTest::newRow("separate, report") << false << true
-                                      << QStringList{"Velb報告.txt", "new_zh_已翻譯.rc", "new_zh_未翻譯.rc"};
-    QTest::newRow("merged, report") << true << true << QStringList{"Velb報告.txt", "new_zh.rc"};
-    QTest::newRow("separate, no report") << false << false << QStringList{"new_zh_已翻譯.rc", "new_zh_未翻譯.rc"};
-}
-
-void Form1Test::outputFilesFollowTheOptions() {
-    QFETCH(bool, merged);
-    QFETCH(bool, report);
-    QFETCH(QStringList, written);
-    Scripts scripts;
-    const auto inputs = scripts.files();
-    Window window;
-    fillThroughBrowse(window, scripts);
-    QTest::mouseClick(window.get<QRadioButton>(merged ? "Option1_0" : "Option1_1"), Qt::LeftButton);
-    if (!report)
-        QTest::mouseClick(window.get<QCheckBox>("Check1"), Qt::LeftButton);
-    window.click("Command5");
-    QCOMPARE(window.dialogs->completions, 1);
-    auto expected = inputs + written;
-    expected.sort();
-    QCOMPARE(scripts.files(), expected);
-}
-
-void Form1Test::fileErrorReturnsToReady() {
-    Scripts scripts;
-    Window window;
-    fillThroughBrowse(window, scripts);
-    window.get<QLineEdit>("Text2")->setText(scripts.folder.filePath("missing.rc"));
-    window.click("Command5");
-    QCOMPARE(window.dialogs->errors.size(), 1);
-    QVERIFY(window.dialogs->errors.constFirst().contains("missing.rc"));
-    QCOMPARE(window.dialogs->completions, 0);
-    QCOMPARE(window.status(), "就緒...");
-    QVERIFY(window.get<QPushButton>("Command5")->isEnabled());
-    QVERIFY(window.get<QPushButton>("Command7")->isEnabled());
-}
-
-void Form1Test::runValuesShowBeforeAModalDialog() {
-    Window window;
-    window.form.setStatus(u"工作完成...");
-    window.form.setBarMaximum(velb::Bar::OldChinese, 7);
-    window.form.setBarPosition(velb::Bar::OldChinese, 5);
-    window.form.setBarMaximum(velb::Bar::Matching, 0);
-    window.form.setBarPosition(velb::Bar::Matching, 0);
-    window.form.setUnreplacedList(u"IDD_A  →未替換\r\n");
-    window.dialogs->whileCompletionOpen = [&] {
-        QCOMPARE(window.status(), "工作完成...");
-        QCOMPARE(window.bar(2)->value(), 5);
-        QCOMPARE(window.bar(2)->maximum(), 7);
-        // A maximum of 0 would make Qt's busy indicator; the bar shows empty instead.
-        QVERIFY(window.bar(4)->maximum() > 0);
-        QCOMPARE(window.bar(4)->value(), 0);
-        QCOMPARE(window.get<QPlainTextEdit>("Text5")->toPlainText(), "IDD_A  →未替換\n");
-    };
-    window.form.showCompletion();
-    QCOMPARE(window.dialogs->completions, 1);
-}
-
-void Form1Test::cancelledBrowseLeavesItsBox() {
-    Window window;
-    window.click("Command2"); // cancelled before any file was chosen
-    QVERIFY(window.get<QLineEdit>("Text2")->text().isEmpty());
-    window.dialogs->fileAnswers = {QString("/scripts/old_en.rc")};
-    window.click("Command1");
-    window.click("Command4"); // cancelled: the output field must not get an input's path
-    window.click("Command1"); // cancelled: the chosen path stays
-    QVERIFY(window.get<QLineEdit>("Text4")->text().isEmpty());
-    QCOMPARE(window.get<QLineEdit>("Text1")->text(), "/scripts/old_en.rc");
-    QCOMPARE(window.dialogs->fileRequests.back().presetName, "/scripts/old_en.rc");
-}
-
-void Form1Test::keyboard() {
-    Window window;
-    window.form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window.form));
-    // Enter in a path field reaches the default button, Execute.
-    QTest::keyClick(window.get<QLineEdit>("Text1"), Qt::Key_Return);
+    QCOMPARE(visited.join(' '), "Text1 Text2 Text3 Text4 Command1 Command2 Command3 Command4 Command5 Command6 "
+                                "Command7 Check1 Text5 Option1_1 Text1");
+    // Enter in a path box reaches the default button, Execute; on another button it presses that one.
+    QTest::keyClick(window.get("Text1"), Qt::Key_Return);
+    QTest::keyClick(window.get("Command2"), Qt::Key_Return);
     QCOMPARE(window.dialogs->errors, QStringList{"您未指定【舊版英文】資料!"});
-    // Enter on another button presses that button, not Execute.
-    QTest::keyClick(window.get<QPushButton>("Command2"), Qt::Key_Return);
-    QCOMPARE(window.dialogs->fileRequests.size(), 1u);
-    QCOMPARE(window.dialogs->errors.size(), 1);
-    // Esc means nothing to the main window.
-    QTest::keyClick(&window.form, Qt::Key_Escape);
+    QCOMPARE(window.dialogs->fileRequests.size(), 1);
+    QTest::keyClick(&window.form, Qt::Key_Escape); // means nothing to the main window
     QVERIFY(window.form.isVisible());
-    QTest::keyClick(&window.form, Qt::Key_E, Qt::AltModifier);
-    QTRY_VERIFY(!window.get<QCheckBox>("Check1")->isChecked());
-    QTest::keyClick(&window.form, Qt::Key_E, Qt::AltModifier);
-    QTRY_VERIFY(window.get<QCheckBox>("Check1")->isChecked());
+    for (bool ticked : {false, true}) {
+        QTest::keyClick(&window.form, Qt::Key_E, Qt::AltModifier);
+        QTRY_COMPARE(window.get<QCheckBox>("Check1")->isChecked(), ticked);
+    }
+}
+
+void Form1Test::realDialogsEndTheRun_data() {
+    QTest::addColumn<QString>("oldChinese");
+    // What the dialog showed, then the window once it has closed; %1 stands for the old Chinese path.
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("file error") << "missing.rc"
+                                << QStringList{"錯誤訊息", "無法讀取檔案「%1」：找不到這個檔案或它所在的資料夾。",
+                                               "確定", "no icon", "就緒... 0/8 0/100 0/100 0/100 Execute Exit"};
+    QTest::newRow("completion, closed by its close box")
+        << "old_zh.rc"
+        << QStringList{"Dialog", "轉換完成!", "工作完成... 8/8 9/9 14/14 3/3", "就緒... 0/8 0/9 0/14 0/3 Execute Exit"};
+}
+
+void Form1Test::realDialogsEndTheRun() {
+    QFETCH(QString, oldChinese);
+    QFETCH(QStringList, shown);
+    Scripts scripts;
+    scripts.paths[1] = scripts.folder.filePath(oldChinese);
+    const Window window(true);
+    window.fill(scripts.paths);
+    QStringList seen;
+    whenModalOpens([&](QWidget* modal) {
+        const auto* box = qobject_cast<QMessageBox*>(modal);
+        seen = box ? QStringList{box->windowTitle(), box->text(),
+                                 box->buttons().size() == 1 ? box->buttons()[0]->text() : "",
+                                 box->icon() == QMessageBox::NoIcon ? "no icon" : "icon"}
+                   : QStringList{modal->objectName(), modal->windowTitle(), window.state()};
+        modal->close();
+    });
+    window.click("Command5");
+    QCOMPARE(seen << window.state(), shown.replaceInStrings("%1", scripts.paths[1]));
 }
 
 void Form1Test::closingDuringRunStopsIt() {
     Scripts scripts;
     const auto inputs = scripts.files();
     Window window;
-    fillThroughBrowse(window, scripts);
+    window.fill(scripts.paths);
     window.form.show();
-    bool clickReturned = false;
-    QTimer::singleShot(0, &window.form, [&] {
-        // Fires at the run's first event pump, like a click on the close box.
-        QTimer::singleShot(0, &window.form, &QWidget::close);
-        window.click("Command5");
-        clickReturned = true;
-    });
-    QTimer::singleShot(10000, &window.form, [] { QCoreApplication::exit(1); }); // the program failed to end
-    // The program ends as usual once its only window has closed.
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(clickReturned);
+    QTimer::singleShot(0, &window.form, &QWidget::close); // fires at the run's first event pump
+    window.click("Command5");
     QVERIFY(!window.form.isVisible());
-    QCOMPARE(window.dialogs->completions, 0);
-    QVERIFY(window.dialogs->errors.isEmpty());
-    QCOMPARE(scripts.files(), inputs);
+    QVERIFY(window.dialogs->completions == 0 && window.dialogs->errors.isEmpty());
+    QCOMPARE(scripts.files(), inputs); // nothing half-written
 }
 
 QTEST_MAIN(Form1Test)
