@@ -63,12 +63,6 @@ TEST_F(BatchTest, MergedOutputWithoutReport) {
     EXPECT_FALSE(fs::exists(m_dir / "Velb報告.txt"));
 }
 
-TEST_F(BatchTest, ReplacesAFormerLongerOutput) {
-    std::ofstream(m_dir / "new.rc") << std::string(100000, 'x');
-    ASSERT_EQ(run("--merged " + examples() + " new.rc"), 0);
-    EXPECT_EQ(output("new.rc"), golden("merged/new.rc"));
-}
-
 TEST_F(BatchTest, EveryByteOfAnUnchangedScriptIsCopied) {
     // LF and lone-CR line ends, a user-defined character (FA 40) the converter refuses, a
     // lead byte before a line end, a trail byte that reads 'E': with the script as its own

@@ -106,11 +106,6 @@ TEST_F(ExecuteTest, ValidationReportsOnlyTheFirstEmptyField) {
     EXPECT_TRUE(files.writes.empty());
 }
 
-TEST_F(ExecuteTest, BlankPathIsNotEmpty) {
-    view.paths[3] = u" ";
-    EXPECT_EQ(Execute(view, files).kind, RunOutcome::Kind::Completed);
-}
-
 struct FailureCase {
     std::filesystem::path path;
     std::errc error;
