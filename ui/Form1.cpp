@@ -94,6 +94,8 @@ void Form1::execute() {
         showRunState();
     // The list belonged to the run, which is over; the box keeps its own copy.
     m_unreplacedList = {};
+    // The next run processes events at its first pump.
+    m_sinceLastPump.invalidate();
 }
 
 void Form1::showAbout() {

@@ -89,6 +89,7 @@ private:
     std::u16string_view m_unreplacedList;
     bool m_unreplacedListChanged = false;
     QElapsedTimer m_sinceLastPump;
+    int m_callsSinceClockCheck = 0;
 
     std::array<QLineEdit*, 4> m_pathFields{};
     std::array<QPushButton*, 4> m_browseButtons{};

@@ -19,6 +19,7 @@ namespace {
 // About one frame of a 60 Hz screen: the window stays smooth and answers clicks, and the
 // run does not spend its time repainting.
 constexpr qint64 kPumpIntervalMs = 16;
+constexpr int kCallsPerClockCheck = 256;
 
 QString toQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -42,8 +43,15 @@ void Form1::setUnreplacedList(std::u16string_view list) {
 }
 
 void Form1::setStatus(std::u16string_view status) {
+    // The run sets the same status for every line it loads; only a new phase is news.
+    if (status == m_status)
+        return;
     m_status.assign(status);
     m_statusChanged = true;
+    // A new phase is drawn at once, without processing events: the writing of the output
+    // pumps none, and its status would otherwise never be seen.
+    showRunState();
+    repaint();
 }
 
 void Form1::setBarMaximum(Bar bar, int maximum) {
@@ -72,6 +80,11 @@ void Form1::showError(std::u16string_view message) {
 }
 
 bool Form1::pumpEvents() {
+    // Reading the clock costs more than a whole call otherwise does, and a run calls this
+    // several times per line, so the clock is looked at only every few hundred calls.
+    if (m_sinceLastPump.isValid() && ++m_callsSinceClockCheck < kCallsPerClockCheck)
+        return !m_closing;
+    m_callsSinceClockCheck = 0;
     if (!m_sinceLastPump.isValid() || m_sinceLastPump.hasExpired(kPumpIntervalMs)) {
         showRunState();
         QCoreApplication::processEvents();
