@@ -39,7 +39,7 @@ std::filesystem::path g_directory = VELB_BENCH_DATA_DIR;
 void load(velb::LoadedScript& into, const char* name) {
     static const velb::CodePage big5("CP950");
     SilentView view;
-    velb::LoadLines(velb::diskFileSystem().readAll(g_directory / name), big5, into.script, view);
+    velb::LoadLines(*velb::diskFileSystem().open(g_directory / name), big5, into.script, view);
     velb::CutDialogs(into, view);
 }
 

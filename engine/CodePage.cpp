@@ -217,19 +217,24 @@ void CodePage::decodeAppend(std::string_view bytes, std::u16string& text) const 
 }
 
 void CodePage::encodeAppend(std::u16string_view text, std::string& out) const {
+    // Each character gives at most two bytes, so the bytes are grown once and written in place.
+    const std::size_t start = out.size();
+    out.resize(start + 2 * text.size());
+    char* bytes = out.data() + start;
     for (const char16_t c : text) {
         const std::uint16_t code = m_bytesOf[c];
         if (isEscape(c))
-            out.push_back(static_cast<char>(c & 0xFF));
+            *bytes++ = static_cast<char>(c & 0xFF);
         else if (code == kNoBytes)
-            out.push_back('?');
+            *bytes++ = '?';
         else if (code <= 0xFF + kSingleByteOffset)
-            out.push_back(static_cast<char>(code - kSingleByteOffset));
+            *bytes++ = static_cast<char>(code - kSingleByteOffset);
         else {
-            out.push_back(static_cast<char>(code >> 8));
-            out.push_back(static_cast<char>(code & 0xFF));
+            *bytes++ = static_cast<char>(code >> 8);
+            *bytes++ = static_cast<char>(code & 0xFF);
         }
     }
+    out.resize(static_cast<std::size_t>(bytes - out.data()));
 }
 
 std::string CodePage::encode(std::u16string_view text) const {

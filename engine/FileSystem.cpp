@@ -1,6 +1,5 @@
 #include "FileSystem.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <utility>
@@ -34,25 +33,41 @@ std::error_code writeWhole(const std::filesystem::path& path, std::string_view b
     return code;
 }
 
+class DiskInputFile : public InputFile {
+public:
+    explicit DiskInputFile(const std::filesystem::path& path) : m_path(path) {
+        errno = 0;
+        m_in.open(path, std::ios::binary);
+        if (!m_in)
+            throw FileError(FileError::Operation::Read, path, lastError());
+        std::error_code code;
+        const auto size = std::filesystem::file_size(path, code);
+        m_size = code ? 0 : static_cast<std::size_t>(size);
+    }
+
+    std::size_t size() const override { return m_size; }
+
+    std::size_t read(std::span<char> buffer) override {
+        const auto count = m_in.rdbuf()->sgetn(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        if (count < 0 || m_in.bad())
+            throw FileError(FileError::Operation::Read, m_path, std::make_error_code(std::errc::io_error));
+        return static_cast<std::size_t>(count);
+    }
+
+private:
+    std::filesystem::path m_path;
+    std::ifstream m_in;
+    std::size_t m_size = 0;
+};
+
 class DiskFileSystem : public FileSystem {
 public:
-    std::string readAll(const std::filesystem::path& path) override {
+    std::unique_ptr<InputFile> open(const std::filesystem::path& path) override {
         std::error_code code;
         // A folder opens as a stream on some systems; name the real reason instead.
         if (std::filesystem::is_directory(path, code))
             throw FileError(FileError::Operation::Read, path, std::make_error_code(std::errc::is_a_directory));
-        errno = 0;
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
-            throw FileError(FileError::Operation::Read, path, lastError());
-        std::string bytes;
-        in.seekg(0, std::ios::end);
-        bytes.resize(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)));
-        in.seekg(0, std::ios::beg);
-        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (in.bad() || in.gcount() != static_cast<std::streamsize>(bytes.size()))
-            throw FileError(FileError::Operation::Read, path, std::make_error_code(std::errc::io_error));
-        return bytes;
+        return std::make_unique<DiskInputFile>(path);
     }
 
     void replace(const std::filesystem::path& path, std::string_view bytes) override {

@@ -4,7 +4,10 @@
 // done, to which file, and the system's error code; the words the user reads are the
 // run control's business.
 
+#include <cstddef>
 #include <filesystem>
+#include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -27,11 +30,21 @@ private:
     std::error_code m_code;
 };
 
+/// A file open for reading, read from start to end in pieces.
+class InputFile {
+public:
+    virtual ~InputFile() = default;
+    /// The file's size in bytes when it was opened, as a hint for the reader's buffers.
+    virtual std::size_t size() const = 0;
+    /// Reads up to buffer.size() bytes; returns how many, 0 at the end. Throws FileError.
+    virtual std::size_t read(std::span<char> buffer) = 0;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
-    /// The whole content of a file. Throws FileError.
-    virtual std::string readAll(const std::filesystem::path& path) = 0;
+    /// Opens a file for reading. Throws FileError.
+    virtual std::unique_ptr<InputFile> open(const std::filesystem::path& path) = 0;
     /// Makes bytes the whole content of the file at path: written to a temporary file
     /// beside it and renamed over it only when complete, so a failure leaves any former
     /// file intact. Throws FileError.

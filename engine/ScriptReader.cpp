@@ -1,5 +1,7 @@
 #include "ScriptReader.h"
 
+#include <algorithm>
+
 namespace velb {
 
 namespace {
@@ -8,6 +10,7 @@ constexpr std::u16string_view kHeaderMark = u"DIALOG FIXED IMPURE";
 constexpr std::u16string_view kNameEnd = u" DIALOG FIXED IMPURE";
 constexpr std::u16string_view kDialogEnd = u"END";
 constexpr std::u16string_view kLoadingCaption = u"讀取中...";
+constexpr std::size_t kReadSize = 1 << 20;
 
 bool isHeaderLine(std::u16string_view line) {
     return line.find(kHeaderMark) != std::u16string_view::npos;
@@ -22,24 +25,39 @@ std::u16string_view dialogName(std::u16string_view header) {
 
 } // namespace
 
-void LoadLines(std::string_view bytes, const CodePage& codePage, ResourceScript& into, RunView& view) {
+void LoadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, RunView& view) {
     into.text.clear();
     into.lineStart.clear();
-    into.text.reserve(bytes.size() + bytes.size() / 16 + 2);
-    // CR and LF never stand inside a double-byte character, so the bytes can be split
-    // before they are decoded.
-    std::size_t begin = 0;
-    while (begin < bytes.size()) {
-        pumpOrStop(view);
-        // A plain scan: find_first_of calls memchr once per byte for its two characters.
+    into.text.reserve(file.size() + file.size() / 16 + 2);
+    // The file is read in pieces between lines, so no read keeps the window waiting long.
+    // CR and LF never stand inside a double-byte character, so the bytes can be split into
+    // lines before they are decoded.
+    std::string bytes;
+    std::size_t begin = 0; // first byte of the next line
+    bool atEnd = false;
+    while (!atEnd || begin < bytes.size()) {
         std::size_t end = begin;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
+        // A line is whole when its terminator is in the buffer, and a CR is known to stand
+        // alone or before an LF.
+        const bool whole = end + 1 < bytes.size() || (end < bytes.size() && bytes[end] == '\n');
+        if (!whole && !atEnd) {
+            bytes.erase(0, begin);
+            begin = 0;
+            const std::size_t kept = bytes.size();
+            bytes.resize(kept + kReadSize);
+            const std::size_t count = file.read(std::span(bytes).subspan(kept));
+            bytes.resize(kept + count);
+            atEnd = count == 0;
+            continue;
+        }
+        pumpOrStop(view);
         into.lineStart.push_back(into.text.size());
-        codePage.decodeAppend(bytes.substr(begin, end - begin), into.text);
+        codePage.decodeAppend(std::string_view(bytes).substr(begin, end - begin), into.text);
         into.text += u"\r\n";
         const bool crLf = end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n';
-        begin = end + (crLf ? 2 : 1);
+        begin = std::min(end + (crLf ? 2 : 1), bytes.size());
     }
     into.lineStart.push_back(into.text.size());
 }
@@ -79,7 +97,7 @@ void ReadScript(LoadedScript& into, const ScriptReading& reading, RunView& view,
     // The file is read once and counted as it is decoded; the loading pass is shown over
     // what was read, so both passes always see the same file.
     const std::filesystem::path path = view.readPath(reading.field);
-    LoadLines(files.readAll(path), codePage, into.script, view);
+    LoadLines(*files.open(path), codePage, into.script, view);
     const int lineCount = into.script.lineCount();
     view.setBarMaximum(reading.bar, lineCount);
 

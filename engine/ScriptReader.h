@@ -23,10 +23,10 @@ struct ScriptReading {
     std::u16string_view captionAfterLoading;
 };
 
-/// Decodes a script's bytes into lines: CR LF, a lone CR and a lone LF each end a line; a
-/// terminator at the very end adds no empty line. This is the counting pass: events are
-/// pumped once before each line. Throws RunStopped.
-void LoadLines(std::string_view bytes, const CodePage& codePage, ResourceScript& into, RunView& view);
+/// Reads a script's lines: CR LF, a lone CR and a lone LF each end a line; a terminator at
+/// the very end adds no empty line. This is the counting pass: events are pumped once before
+/// each line is read. Throws FileError, RunStopped.
+void LoadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, RunView& view);
 
 /// Cuts the complete dialogs out of a script and fixes its head and tail, pumping events
 /// once per line examined and once per line of every dialog body.

@@ -78,7 +78,8 @@ TEST_P(Corpus, ScriptCarriedOverOntoItselfKeepsEveryDialog) {
     WriteOutput(script, match, u"/out.rc", files, big5());
 
     LoadedScript written;
-    LoadLines(files.files["/out.rc"], big5(), written.script, view);
+    testing::StringFile output(files.files["/out.rc"]);
+    LoadLines(output, big5(), written.script, view);
     CutDialogs(written, view);
     ASSERT_EQ(written.dialogs.size(), script.dialogs.size());
     for (std::size_t i = 0; i < script.dialogs.size(); ++i)

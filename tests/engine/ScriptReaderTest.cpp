@@ -12,16 +12,24 @@ using testing::big5;
 using testing::cutScript;
 using testing::utf8;
 
+// The lines of bytes, which must not depend on where the file's pieces happen to end.
 std::vector<std::string> linesOf(std::string_view bytes) {
-    ResourceScript script;
-    testing::RecordingView view;
-    LoadLines(bytes, big5(), script, view);
-    EXPECT_EQ(view.pumps, script.lineCount());
-    std::vector<std::string> lines;
-    for (int i = 1; i <= script.lineCount(); ++i)
-        lines.push_back(utf8(script.line(i)));
-    EXPECT_EQ(script.text.size(), script.lineStart.back());
-    return lines;
+    std::vector<std::string> wholeRead;
+    for (const std::size_t readSize : {SIZE_MAX, std::size_t{1}, std::size_t{2}, std::size_t{3}}) {
+        ResourceScript script;
+        testing::RecordingView view;
+        testing::StringFile file{std::string(bytes), readSize};
+        LoadLines(file, big5(), script, view);
+        EXPECT_EQ(view.pumps, script.lineCount());
+        EXPECT_EQ(script.text.size(), script.lineStart.back());
+        std::vector<std::string> lines;
+        for (int i = 1; i <= script.lineCount(); ++i)
+            lines.push_back(utf8(script.line(i)));
+        if (readSize == SIZE_MAX)
+            wholeRead = lines;
+        EXPECT_EQ(lines, wholeRead) << "read " << readSize << " bytes at a time";
+    }
+    return wholeRead;
 }
 
 using Lines = std::vector<std::string>;
@@ -33,13 +41,15 @@ TEST(LoadLines, EachTerminatorEndsOneLineAndNoneAddsAnEmptyLast) {
     EXPECT_EQ(linesOf("a\r\nb"), (Lines{"a", "b"}));
     EXPECT_EQ(linesOf("a\rb\nc\r\n"), (Lines{"a", "b", "c"}));
     EXPECT_EQ(linesOf("\n\r\n\r"), (Lines{"", "", ""}));
-    EXPECT_EQ(linesOf("a\n\rb"), (Lines{"a", "", "b"})); // LF then CR: two terminators
+    EXPECT_EQ(linesOf("a\n\rb"), (Lines{"a", "", "b"}));                   // LF then CR: two terminators
+    EXPECT_EQ(linesOf("\xB4\x4E\r\r\n\xA7"), (Lines{"就", "", "\uFFFD"})); // a lead byte alone at the end
 }
 
 TEST(LoadLines, EveryLineIsFollowedByCrLfInTheBuffer) {
     ResourceScript script;
     testing::RecordingView view;
-    LoadLines("x\ny\rz", big5(), script, view);
+    testing::StringFile file("x\ny\rz");
+    LoadLines(file, big5(), script, view);
     EXPECT_EQ(script.text, u"x\r\ny\r\nz\r\n");
     EXPECT_EQ(script.lines(2, 3), u"y\r\nz\r\n");
     EXPECT_EQ(script.lines(3, 2), u"");

@@ -2,6 +2,7 @@
 // Small scripts for the tests, written as UTF-8 source text and turned into Big5 bytes.
 
 #include "CodePage.h"
+#include "MemoryFileSystem.h"
 #include "RecordingView.h"
 #include "ScriptReader.h"
 
@@ -25,7 +26,8 @@ inline std::string big5Bytes(std::string_view utf8) {
 /// Loads and cuts a script given as UTF-8 text.
 inline void cutScript(std::string_view utf8, LoadedScript& into) {
     RecordingView view;
-    LoadLines(big5Bytes(utf8), big5(), into.script, view);
+    StringFile file(big5Bytes(utf8));
+    LoadLines(file, big5(), into.script, view);
     CutDialogs(into, view);
 }
 
