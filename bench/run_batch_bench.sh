@@ -8,27 +8,11 @@
 # Usage: bench/run_batch_bench.sh [DATA_DIRECTORY]   (default: bench/data, generated when missing)
 set -euo pipefail
 
-source_dir=$(cd "$(dirname "$0")/.." && pwd)
-data=$(realpath -m "${1:-$source_dir/bench/data}")
+data_argument=${1:-}
+# shellcheck source=bench/prepare.sh
+source "$(dirname "$0")/prepare.sh" velb-batch
 runs=3
-
-cd "$source_dir"
-cmake --preset release >/dev/null
-cmake --build --preset release --target velb-batch
 velb=$source_dir/build/release/batch/velb-batch
-
-inputs=("$data/old_en.rc" "$data/old_zh.rc" "$data/new_en.rc")
-for input in "${inputs[@]}"; do
-    if [[ ! -f $input ]]; then
-        python3 "$source_dir/bench/generate_scripts.py" "$data"
-        break
-    fi
-done
-
-# velb-batch writes its report into the current directory.
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
 
 # Prints "seconds peak_kb" for a command: the least time of $runs runs and the largest peak,
 # so neither figure flatters.

@@ -7,25 +7,11 @@
 # Usage: bench/run_match_bench.sh [DATA_DIRECTORY]   (default: bench/data, generated when missing)
 set -euo pipefail
 
-source_dir=$(cd "$(dirname "$0")/.." && pwd)
-data=$(realpath -m "${1:-$source_dir/bench/data}")
+data_argument=${1:-}
+# shellcheck source=bench/prepare.sh
+source "$(dirname "$0")/prepare.sh" velb-match-bench
 
-cd "$source_dir"
-# The windows are left out, as in run_batch_bench.sh.
-cmake --preset release >/dev/null
-cmake --build --preset release --target velb-match-bench
-
-for name in old_en.rc old_zh.rc new_en.rc; do
-    if [[ ! -f $data/$name ]]; then
-        python3 "$source_dir/bench/generate_scripts.py" "$data"
-        break
-    fi
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-build/release/bench/velb-match-bench --benchmark_out="$work/match.json" --benchmark_out_format=json "$data"
+"$source_dir/build/release/bench/velb-match-bench" --benchmark_out="$work/match.json" --benchmark_out_format=json "$data"
 
 python3 - "$work/match.json" <<'EOF'
 import json

@@ -9,28 +9,12 @@
 # Usage: bench/run_window_bench.sh [DATA_DIRECTORY]   (default: bench/data, generated when missing)
 set -euo pipefail
 
-source_dir=$(cd "$(dirname "$0")/.." && pwd)
-data=$(realpath -m "${1:-$source_dir/bench/data}")
+data_argument=${1:-}
+# shellcheck source=bench/prepare.sh
+source "$(dirname "$0")/prepare.sh" velb-window-bench velb-batch
 runs=3
-
-cd "$source_dir"
-cmake --preset release >/dev/null
-cmake --build --preset release --target velb-window-bench velb-batch
 velb=$source_dir/build/release/batch/velb-batch
 window_bench=$source_dir/build/release/bench/velb-window-bench
-
-inputs=("$data/old_en.rc" "$data/old_zh.rc" "$data/new_en.rc")
-for input in "${inputs[@]}"; do
-    if [[ ! -f $input ]]; then
-        python3 "$source_dir/bench/generate_scripts.py" "$data"
-        break
-    fi
-done
-
-# Both programs write their report into the current directory.
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
 
 # A locale with no legacy charset makes both read and write CP950.
 batch_job=(env LC_ALL=C "$velb" "${inputs[@]}" "$work/out.rc")
