@@ -33,10 +33,11 @@ void LoadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, 
     // CR and LF never stand inside a double-byte character, so the bytes can be split into
     // lines before they are decoded.
     std::string bytes;
-    std::size_t begin = 0; // first byte of the next line
+    std::size_t begin = 0;   // first byte of the next line
+    std::size_t scanned = 0; // bytes from begin up to here hold no terminator
     bool atEnd = false;
     while (!atEnd || begin < bytes.size()) {
-        std::size_t end = begin;
+        std::size_t end = std::max(begin, scanned);
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
         // A line is whole when its terminator is in the buffer, and a CR is known to stand
@@ -44,6 +45,7 @@ void LoadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, 
         const bool whole = end + 1 < bytes.size() || (end < bytes.size() && bytes[end] == '\n');
         if (!whole && !atEnd) {
             bytes.erase(0, begin);
+            scanned = end - begin;
             begin = 0;
             const std::size_t kept = bytes.size();
             bytes.resize(kept + kReadSize);
