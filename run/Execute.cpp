@@ -7,6 +7,7 @@
 #include "ScriptReader.h"
 
 #include <array>
+#include <new>
 
 namespace velb {
 
@@ -16,6 +17,7 @@ constexpr std::u16string_view kReady = u"就緒...";
 constexpr std::u16string_view kReadingScript = u"讀取資源檔...";
 constexpr std::u16string_view kSaving = u"完成替換，儲存中...";
 constexpr std::u16string_view kDone = u"工作完成...";
+constexpr std::u16string_view kOutOfMemory = u"記憶體不足，無法完成這次工作。";
 constexpr std::array kBars = {Bar::OldEnglish, Bar::OldChinese, Bar::NewEnglish, Bar::Matching};
 
 struct FieldCheck {
@@ -92,6 +94,10 @@ RunOutcome Execute(RunView& view, FileSystem& files) {
     } catch (const FileError& error) {
         // Nothing more is written; the window goes back to Ready.
         view.showError(FileErrorMessage(error));
+        outcome.kind = RunOutcome::Kind::Failed;
+    } catch (const std::bad_alloc&) {
+        // Scripts too large for this machine: the same way back, with its own words.
+        view.showError(kOutOfMemory);
         outcome.kind = RunOutcome::Kind::Failed;
     }
     view.setExecuteAndExitEnabled(true);

@@ -146,6 +146,15 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"/work/Velb報告.txt", std::errc::read_only_file_system,
                                   "無法寫入檔案「/work/Velb報告.txt」：磁碟是唯讀的。", 2}));
 
+TEST_F(ExecuteTest, RunOutOfMemoryEndsWithAMessage) {
+    struct ExhaustedFileSystem : MemoryFileSystem {
+        std::unique_ptr<InputFile> open(const std::filesystem::path&) override { throw std::bad_alloc(); }
+    } exhausted;
+    EXPECT_EQ(Execute(view, exhausted).kind, RunOutcome::Kind::Failed);
+    EXPECT_TRUE(called("error 記憶體不足，無法完成這次工作。"));
+    EXPECT_EQ(view.calls.back(), "status 就緒...");
+}
+
 TEST_F(ExecuteTest, ClosedWindowStopsTheRunAtTheNextPump) {
     // Closing at every possible pump: the run stops there, touches the view no more and
     // writes nothing.
