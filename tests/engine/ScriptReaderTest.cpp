@@ -123,31 +123,35 @@ TEST(CutDialogs, EndLinesOfOtherBlocksBeforeTheFirstDialogCloseNothing) {
     EXPECT_EQ(loaded.frame.tailStart, 18);
 }
 
-TEST(CutDialogs, SecondHeaderBeforeEndRestartsTheDialog) {
-    LoadedScript loaded;
-    cutScript("IDD_A DIALOG FIXED IMPURE\nBEGIN\nIDD_B DIALOG FIXED IMPURE\nEND\n", loaded);
-    ASSERT_EQ(loaded.dialogs.size(), 1u);
-    EXPECT_EQ(utf8(loaded.dialogs[0].name), "IDD_B ");
-    EXPECT_EQ(utf8(loaded.dialogs[0].body), "IDD_B DIALOG FIXED IMPURE\r\nEND\r\n");
-    EXPECT_EQ(loaded.frame.headEnd, 2);
-    EXPECT_EQ(loaded.frame.tailStart, 5);
-}
+struct FrameCase {
+    const char* script;
+    const char* bodies; // every dialog's body, one after the other
+    int headEnd;
+    int tailStart;
+};
 
-TEST(CutDialogs, DialogLeftOpenAtTheEndStaysInTheTail) {
-    LoadedScript loaded;
-    cutScript("IDD_A DIALOG FIXED IMPURE\nEND\nIDD_B DIALOG FIXED IMPURE\nBEGIN\n", loaded);
-    ASSERT_EQ(loaded.dialogs.size(), 1u);
-    EXPECT_EQ(loaded.frame.headEnd, 0);
-    EXPECT_EQ(loaded.frame.tailStart, 3);
-}
-
-TEST(CutDialogs, ScriptWithoutCompleteDialogIsAllTail) {
-    for (const char* text : {"", "END\n", "a\nIDD_A DIALOG FIXED IMPURE\nBEGIN\n"}) {
+TEST(CutDialogs, UnusualShapesKeepEveryLineInADialogOrTheFrame) {
+    const FrameCase cases[] = {
+        // A second header before END starts the dialog afresh.
+        {"IDD_A DIALOG FIXED IMPURE\nBEGIN\nIDD_B DIALOG FIXED IMPURE\nEND\n", "IDD_B DIALOG FIXED IMPURE\r\nEND\r\n",
+         2, 5},
+        // A dialog left open at the end stays in the tail.
+        {"IDD_A DIALOG FIXED IMPURE\nEND\nIDD_B DIALOG FIXED IMPURE\nBEGIN\n", "IDD_A DIALOG FIXED IMPURE\r\nEND\r\n",
+         0, 3},
+        // Without a complete dialog the whole script is tail.
+        {"", "", 0, 1},
+        {"END\n", "", 0, 1},
+        {"a\nIDD_A DIALOG FIXED IMPURE\nBEGIN\n", "", 0, 1},
+    };
+    for (const FrameCase& c : cases) {
         LoadedScript loaded;
-        cutScript(text, loaded);
-        EXPECT_TRUE(loaded.dialogs.empty()) << text;
-        EXPECT_EQ(loaded.frame.headEnd, 0) << text;
-        EXPECT_EQ(loaded.frame.tailStart, 1) << text;
+        cutScript(c.script, loaded);
+        std::string bodies;
+        for (const Dialog& dialog : loaded.dialogs)
+            bodies += utf8(dialog.body);
+        EXPECT_EQ(bodies, c.bodies) << c.script;
+        EXPECT_EQ(loaded.frame.headEnd, c.headEnd) << c.script;
+        EXPECT_EQ(loaded.frame.tailStart, c.tailStart) << c.script;
     }
 }
 
