@@ -46,11 +46,8 @@ void applyLooks(QWidget* box) {
 } // namespace
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
-    setObjectName(QStringLiteral("frmAbout"));
+    dressWindow(this, "frmAbout", QStringLiteral("關於 Velbrix..."));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("關於 Velbrix..."));
-    setWindowIcon(programIcon());
-    setFont(mingFont(9));
     setClientSize(this, 5730, 3150);
     buildControls(this, kControls);
     chainTabOrder(this);

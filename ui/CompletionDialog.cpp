@@ -22,10 +22,7 @@ constexpr ControlRow kControls[] = {
 } // namespace
 
 CompletionDialog::CompletionDialog(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
-    setObjectName(QStringLiteral("Dialog"));
-    setWindowTitle(QStringLiteral("轉換完成!"));
-    setWindowIcon(programIcon());
-    setFont(mingFont(9));
+    dressWindow(this, "Dialog", QStringLiteral("轉換完成!"));
     setClientSize(this, 3165, 1545);
     buildControls(this, kControls);
     chainTabOrder(this);

@@ -29,10 +29,7 @@ const auto kBrowseFilter = QStringLiteral("VC++ 資源檔(*.rc);;所有類型(*.
 
 Form1::Form1(std::unique_ptr<ModalDialogs> dialogs)
     : QWidget(nullptr, kMainWindowFlags), m_dialogs(dialogs ? std::move(dialogs) : std::make_unique<QtModalDialogs>()) {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Velbrix 對話框比對程式 for VC++"));
-    setWindowIcon(programIcon());
-    setFont(mingFont(9));
+    dressWindow(this, "Form1", QStringLiteral("Velbrix 對話框比對程式 for VC++"));
     setClientSize(this, 8955, 6480);
     buildPathFrame();
     buildProgressFrame();

@@ -26,6 +26,13 @@ QIcon programIcon() {
     return QIcon(QStringLiteral(":/velb/icon.png"));
 }
 
+void dressWindow(QWidget* window, const char* name, const QString& title) {
+    window->setObjectName(QString::fromUtf8(name));
+    window->setWindowTitle(title);
+    window->setWindowIcon(programIcon());
+    window->setFont(mingFont(9));
+}
+
 namespace {
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {

@@ -7,6 +7,7 @@
 #include <QIcon>
 
 class QColor;
+class QString;
 class QWidget;
 
 namespace velb {
@@ -17,6 +18,10 @@ QFont mingFont(double points, bool bold = false);
 /// The program's icon, shown by all its windows. The first call makes the program's
 /// pictures available as resources, so every window asks for the icon before its pictures.
 QIcon programIcon();
+
+/// What every window of the program shares: its control name, its title, the program's
+/// icon and the 9-point Ming typeface for texts without a font of their own.
+void dressWindow(QWidget* window, const char* name, const QString& title);
 
 /// Colours the text of a label.
 void setTextColour(QWidget* label, const QColor& colour);
