@@ -10,13 +10,11 @@ namespace velb {
 namespace {
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 constexpr int kBarWidth = 30;
-int index(Bar bar) {
-    return static_cast<int>(bar) - 1;
-}
+constexpr const char* kClearLine = "\r\033[K";
 } // namespace
 
-ConsoleView::ConsoleView(BatchRequest request, bool showProgress)
-    : m_request(std::move(request)), m_showProgress(showProgress) {}
+ConsoleView::ConsoleView(BatchRequest request, std::FILE* progressLine)
+    : m_request(std::move(request)), m_progressLine(progressLine) {}
 
 void ConsoleView::setStatus(std::u16string_view status) {
     // Every status the run sets is a constant of the run control, so the view may be kept.
@@ -25,26 +23,25 @@ void ConsoleView::setStatus(std::u16string_view status) {
 
 void ConsoleView::setBarMaximum(Bar bar, int maximum) {
     m_bar = bar;
-    m_maximum[index(bar)] = maximum;
+    m_maximum[indexOf(bar)] = maximum;
 }
 
 void ConsoleView::setBarPosition(Bar bar, int position) {
     m_bar = bar;
-    m_position[index(bar)] = position;
+    m_position[indexOf(bar)] = position;
 }
 
 std::u16string ConsoleView::readPath(PathField field) {
-    return m_request.paths[static_cast<int>(field) - 1];
+    return m_request.paths[indexOf(field)];
 }
 
 void ConsoleView::showError(std::u16string_view message) {
-    if (m_showProgress)
-        std::fputs("\r\033[K", stderr);
+    clearProgress();
     std::fprintf(stderr, "%s\n", toUtf8(message).c_str());
 }
 
 bool ConsoleView::pumpEvents() {
-    if (m_showProgress) {
+    if (m_progressLine) {
         const auto now = std::chrono::steady_clock::now();
         if (now - m_lastDrawn >= kRedrawInterval) {
             m_lastDrawn = now;
@@ -55,18 +52,23 @@ bool ConsoleView::pumpEvents() {
 }
 
 void ConsoleView::showCompletion() {
-    if (m_showProgress)
-        std::fputs("\r\033[K", stderr);
+    clearProgress();
+}
+
+void ConsoleView::clearProgress() {
+    if (m_progressLine)
+        std::fputs(kClearLine, m_progressLine);
 }
 
 void ConsoleView::drawProgress() {
-    const int maximum = m_maximum[index(m_bar)];
-    const int position = m_position[index(m_bar)];
+    const int maximum = m_maximum[indexOf(m_bar)];
+    const int position = m_position[indexOf(m_bar)];
     const int filled = maximum > 0 ? static_cast<int>(static_cast<long long>(position) * kBarWidth / maximum) : 0;
     std::string bar(static_cast<std::size_t>(filled), '#');
     bar.resize(kBarWidth, ' ');
-    std::fprintf(stderr, "\r\033[K%s [%s] %d/%d", toUtf8(m_status).c_str(), bar.c_str(), position, maximum);
-    std::fflush(stderr);
+    std::fprintf(m_progressLine, "%s%s [%s] %d/%d", kClearLine, toUtf8(m_status).c_str(), bar.c_str(), position,
+                 maximum);
+    std::fflush(m_progressLine);
 }
 
 } // namespace velb

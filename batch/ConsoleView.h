@@ -1,12 +1,14 @@
 #pragma once
 // The RunView of velb-batch: the four fields and the options come from the command line,
-// errors go to stderr in the window's words, and a progress line is drawn on stderr when
-// it is a terminal. The console never goes away during a run, so the run is never stopped.
+// errors go to stderr in the window's words, and a progress line is drawn where asked
+// (stderr when it is a terminal). The console never goes away during a run, so the run is
+// never stopped.
 
 #include "RunView.h"
 
 #include <array>
 #include <chrono>
+#include <cstdio>
 #include <string>
 
 namespace velb {
@@ -19,10 +21,12 @@ struct BatchRequest {
 
 class ConsoleView : public RunView {
 public:
-    ConsoleView(BatchRequest request, bool showProgress);
+    /// progressLine: the stream the progress line is drawn on, or null for none.
+    ConsoleView(BatchRequest request, std::FILE* progressLine);
 
     void setExecuteAndExitEnabled(bool) override {}
-    void setUnreplacedList(std::u16string_view) override {}
+    void clearUnreplacedList() override {}
+    void addUnreplaced(std::u16string_view) override {}
     void setStatus(std::u16string_view status) override;
     void setBarMaximum(Bar bar, int maximum) override;
     void setBarPosition(Bar bar, int position) override;
@@ -35,9 +39,10 @@ public:
 
 private:
     void drawProgress();
+    void clearProgress();
 
     BatchRequest m_request;
-    bool m_showProgress;
+    std::FILE* m_progressLine;
     std::u16string_view m_status;
     Bar m_bar = Bar::OldEnglish;
     std::array<int, 4> m_maximum{};

@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     request.mode = merged ? velb::OutputMode::Merged : velb::OutputMode::Separate;
     request.report = !noReport;
 
-    velb::ConsoleView view(std::move(request), isatty(fileno(stderr)) != 0);
+    velb::ConsoleView view(std::move(request), isatty(fileno(stderr)) ? stderr : nullptr);
     const velb::RunOutcome outcome = velb::Execute(view);
     if (outcome.kind != velb::RunOutcome::Kind::Completed)
         return kRunFailed;

@@ -10,6 +10,7 @@
 #include "FileSystem.h"
 #include "NestedScan.h"
 #include "ScriptReader.h"
+#include "ScriptText.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,29 +19,12 @@
 
 namespace {
 
-// A window that is never closed and shows nothing, so matching is timed without drawing.
-class SilentView : public velb::RunView {
-public:
-    void setExecuteAndExitEnabled(bool) override {}
-    void setUnreplacedList(std::u16string_view) override {}
-    void setStatus(std::u16string_view) override {}
-    void setBarMaximum(velb::Bar, int) override {}
-    void setBarPosition(velb::Bar, int) override {}
-    std::u16string readPath(velb::PathField) override { return {}; }
-    velb::OutputMode readOutputMode() override { return velb::OutputMode::Separate; }
-    bool readReportOption() override { return false; }
-    void showError(std::u16string_view) override {}
-    bool pumpEvents() override { return true; }
-    void showCompletion() override {}
-};
-
 std::filesystem::path g_directory = VELB_BENCH_DATA_DIR;
 
 void load(velb::LoadedScript& into, const char* name) {
-    static const velb::CodePage big5("CP950");
-    SilentView view;
-    velb::LoadLines(*velb::diskFileSystem().open(g_directory / name), big5, into.script, view);
-    velb::CutDialogs(into, view);
+    velb::testing::QuietView view;
+    velb::loadLines(*velb::diskFileSystem().open(g_directory / name), velb::testing::big5(), into.script, view);
+    velb::cutDialogs(into, view);
 }
 
 struct Scripts {
@@ -62,10 +46,10 @@ const Scripts& scripts() {
 
 void matchDialogs(benchmark::State& state) {
     const Scripts& s = scripts();
-    SilentView view;
+    velb::testing::QuietView view;
     for (auto _ : state) {
-        const velb::MatchResult match =
-            velb::MatchDialogs(s.oldEnglish.dialogs, s.oldChinese.dialogs, s.newEnglish.dialogs, view);
+        const velb::MatchResult match = velb::MatchDialogs(s.oldEnglish.dialogs, s.oldChinese.dialogs,
+                                                           s.newEnglish.dialogs, velb::OutputMode::Separate, view);
         benchmark::DoNotOptimize(match.replacementTable.data());
     }
     state.counters["dialogs"] = static_cast<double>(s.newEnglish.dialogs.size());
@@ -75,12 +59,12 @@ void nestedScan(benchmark::State& state) {
     const Scripts& s = scripts();
     std::vector<std::u16string_view> table;
     for (auto _ : state) {
-        table = velb::reference::NestedScan(s.oldEnglish.dialogs, s.oldChinese.dialogs, s.newEnglish.dialogs);
+        table = velb::reference::nestedScan(s.oldEnglish.dialogs, s.oldChinese.dialogs, s.newEnglish.dialogs);
         benchmark::DoNotOptimize(table.data());
     }
-    SilentView view;
-    const velb::MatchResult match =
-        velb::MatchDialogs(s.oldEnglish.dialogs, s.oldChinese.dialogs, s.newEnglish.dialogs, view);
+    velb::testing::QuietView view;
+    const velb::MatchResult match = velb::MatchDialogs(s.oldEnglish.dialogs, s.oldChinese.dialogs, s.newEnglish.dialogs,
+                                                       velb::OutputMode::Separate, view);
     if (match.replacementTable != table)
         state.SkipWithError("the matcher and the nested scan disagree");
     state.counters["dialogs"] = static_cast<double>(s.newEnglish.dialogs.size());

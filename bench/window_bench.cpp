@@ -16,7 +16,7 @@
 // Usage: velb-window-bench OLD_ENGLISH OLD_CHINESE NEW_ENGLISH OUTPUT
 
 #include <Form1.h>
-#include <ModalDialogs.h>
+#include <QueuedDialogs.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,31 +28,11 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <deque>
 #include <memory>
 
 namespace {
 
 constexpr std::u16string_view kSaving = u"完成替換，儲存中...";
-
-// Answers every file dialog from a queue and every other dialog at once, keeping what a
-// failed run would have shown so the benchmark can refuse to report it.
-class InstantDialogs : public velb::ModalDialogs {
-public:
-    std::deque<QString> fileAnswers;
-    QStringList errors;
-    int completions = 0;
-
-    std::optional<QString> chooseFile(QWidget*, FileDialog, const QString&, const QString&) override {
-        if (fileAnswers.empty())
-            return std::nullopt;
-        auto answer = fileAnswers.front();
-        fileAnswers.pop_front();
-        return answer;
-    }
-    void showError(QWidget*, const QString& message) override { errors.append(message); }
-    void showCompletion() override { ++completions; }
-};
 
 struct Gap {
     qint64 nanoseconds = -1;
@@ -146,8 +126,8 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    auto dialogs = std::make_unique<InstantDialogs>();
-    InstantDialogs& answers = *dialogs;
+    auto dialogs = std::make_unique<velb::testing::QueuedDialogs>();
+    velb::testing::QueuedDialogs& answers = *dialogs;
     WatchedWindow window(std::move(dialogs));
     window.show();
     QApplication::processEvents();
@@ -155,7 +135,7 @@ int main(int argc, char** argv) {
     // The paths go in as a user puts them: a Browse button, then the chosen file.
     const char* browseButtons[] = {"Command1", "Command2", "Command3", "Command4"};
     for (int i = 0; i < 4; ++i) {
-        answers.fileAnswers.push_back(paths[i]);
+        answers.fileAnswers << paths[i];
         control<QPushButton>(window, browseButtons[i])->click();
     }
     control<QRadioButton>(window, "Option1_1")->setChecked(true);

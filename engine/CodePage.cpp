@@ -1,16 +1,9 @@
 #include "CodePage.h"
 
+#include "PlatformConverter.h"
+
 #include <filesystem>
 #include <stdexcept>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <cerrno>
-#include <clocale>
-#include <iconv.h>
-#include <langinfo.h>
-#endif
 
 namespace velb {
 namespace {
@@ -31,115 +24,10 @@ bool isTrailByte(unsigned char b) {
     return (b >= 0x40 && b <= 0x7E) || (b >= 0xA1 && b <= 0xFE);
 }
 
-#ifdef _WIN32
-
-unsigned codePageNumber(const std::string& name) {
-    return static_cast<unsigned>(std::stoul(name));
-}
-
-// One character of `bytes`, or nothing when they are not exactly one character.
-std::u16string platformDecode(unsigned codePage, std::string_view bytes) {
-    wchar_t wide[4];
-    int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), wide, 4);
-    return n <= 0 ? std::u16string() : std::u16string(reinterpret_cast<const char16_t*>(wide), n);
-}
-
-std::string platformEncode(unsigned codePage, char16_t c) {
-    char bytes[8];
-    BOOL usedDefault = FALSE;
-    int n = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(&c), 1, bytes, 8,
-                                nullptr, &usedDefault);
-    return n <= 0 || usedDefault ? std::string() : std::string(bytes, n);
-}
-
-class Converter {
-public:
-    explicit Converter(const std::string& name) : m_codePage(codePageNumber(name)) {}
-    std::u16string decode(std::string_view bytes) { return platformDecode(m_codePage, bytes); }
-    std::string encode(char16_t c) { return platformEncode(m_codePage, c); }
-
-private:
-    unsigned m_codePage;
-};
-
-#else
-
-// A pair of iconv descriptors between one code page and UTF-16LE.
-class Converter {
-public:
-    explicit Converter(const std::string& name)
-        : m_decoder(iconv_open("UTF-16LE", name.c_str())), m_encoder(iconv_open(name.c_str(), "UTF-16LE")) {
-        if (m_decoder == invalid() || m_encoder == invalid()) {
-            close();
-            throw std::invalid_argument("unknown code page " + name);
-        }
-    }
-    ~Converter() { close(); }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    std::u16string decode(std::string_view bytes) {
-        std::string out = run(m_decoder, bytes);
-        std::u16string text(out.size() / 2, u'\0');
-        for (std::size_t i = 0; i < text.size(); ++i)
-            text[i] = static_cast<char16_t>(static_cast<unsigned char>(out[2 * i]) |
-                                            static_cast<unsigned char>(out[2 * i + 1]) << 8);
-        return text;
-    }
-    std::string encode(char16_t c) {
-        const char le[2] = {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-        return run(m_encoder, std::string_view(le, 2));
-    }
-
-private:
-    static iconv_t invalid() { return reinterpret_cast<iconv_t>(-1); }
-    void close() {
-        if (m_decoder != invalid())
-            iconv_close(m_decoder);
-        if (m_encoder != invalid())
-            iconv_close(m_encoder);
-    }
-    // Converts all of `in`, or gives the empty string when any of it does not convert.
-    static std::string run(iconv_t cd, std::string_view in) {
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        char buffer[16];
-        auto* inPtr = const_cast<char*>(in.data());
-        std::size_t inLeft = in.size();
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) || inLeft != 0)
-            return {};
-        if (iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1))
-            return {};
-        return std::string(buffer, outPtr);
-    }
-
-    iconv_t m_decoder;
-    iconv_t m_encoder;
-};
-
-#endif
-
-std::string systemCodePageName() {
-#ifdef _WIN32
-    return std::to_string(GetACP());
-#else
-    std::string name = "CP950";
-    if (locale_t locale = newlocale(LC_CTYPE_MASK, "", nullptr)) {
-        const std::string charset = nl_langinfo_l(CODESET, locale);
-        freelocale(locale);
-        // A UTF-8 or plain ASCII locale says nothing about the scripts' code page.
-        if (charset != "UTF-8" && charset != "ANSI_X3.4-1968" && !charset.empty())
-            name = charset;
-    }
-    return name;
-#endif
-}
-
 } // namespace
 
-CodePage::CodePage(const std::string& name) : m_name(name), m_pair(0x10000, kNone), m_bytesOf(0x10000, kNoBytes) {
-    Converter converter(name);
+CodePage::CodePage(const std::string& name) : m_pair(0x10000, kNone), m_bytesOf(0x10000, kNoBytes) {
+    PlatformConverter converter(name);
     // A byte sequence is taken into the tables only when it decodes to one character that
     // encodes back to the very same bytes; everything else will be escaped.
     auto roundTrip = [&converter](std::string_view bytes) -> char16_t {
@@ -180,13 +68,6 @@ const CodePage& CodePage::system() {
         }
     }();
     return codePage;
-}
-
-std::u16string CodePage::decode(std::string_view bytes) const {
-    std::u16string text;
-    text.reserve(bytes.size());
-    decodeAppend(bytes, text);
-    return text;
 }
 
 void CodePage::decodeAppend(std::string_view bytes, std::u16string& text) const {

@@ -23,13 +23,11 @@ public:
     /// The code page of this system: on Windows the ANSI code page; elsewhere the locale's
     /// charset when it is a legacy one, else CP950.
     static const CodePage& system();
-    /// A named code page as the platform converter knows it ("CP950", "BIG5", …).
+    /// A named code page as the platform converter knows it ("CP950", "BIG5", …). Throws
+    /// std::invalid_argument for a name the converter does not know.
     explicit CodePage(const std::string& name);
 
-    const std::string& name() const { return m_name; }
-
-    /// Decodes bytes into text; never fails, escaping what it cannot carry.
-    std::u16string decode(std::string_view bytes) const;
+    /// Appends the text of bytes to out; never fails, escaping what it cannot carry.
     void decodeAppend(std::string_view bytes, std::u16string& out) const;
     /// Appends the bytes of text to out. Escapes become their bytes again; a character
     /// with no place in the code page becomes '?'.
@@ -38,11 +36,10 @@ public:
 
 private:
     static constexpr char16_t kNone = 0xFFFF; // no character decodes to this in any code page we accept
-    std::string m_name;
-    std::array<char16_t, 256> m_single{}; // byte -> character, or kNone
-    std::array<bool, 256> m_lead{};       // byte starts a double-byte pair
-    std::vector<char16_t> m_pair;         // (lead << 8 | trail) -> character, or kNone
-    std::vector<std::uint16_t> m_bytesOf; // character -> its bytes (one byte: < 0x100), 0 = none
+    std::array<char16_t, 256> m_single{};     // byte -> character, or kNone
+    std::array<bool, 256> m_lead{};           // byte starts a double-byte pair
+    std::vector<char16_t> m_pair;             // (lead << 8 | trail) -> character, or kNone
+    std::vector<std::uint16_t> m_bytesOf;     // character -> its bytes (one byte: < 0x100), 0 = none
 };
 
 /// Text for the console: UTF-8, escaped bytes shown as U+FFFD.

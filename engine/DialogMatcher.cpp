@@ -18,12 +18,12 @@ bool sameText(std::u16string_view a, std::u16string_view b) {
 } // namespace
 
 MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldChinese, const DialogTable& newEnglish,
-                         RunView& view) {
+                         OutputMode mode, ProgressView& view) {
     MatchResult result;
+    result.mode = mode;
     result.replacementTable.assign(newEnglish.size(), {});
     view.setBarMaximum(Bar::Matching, static_cast<int>(newEnglish.size()));
     view.setStatus(kMatchingCaption);
-    result.mode = view.readOutputMode();
 
     // Old dialogs are looked up by name, the short key, and only the bodies of equal names
     // are compared. Of several Chinese dialogs of one name, the last one is taken.
@@ -54,8 +54,9 @@ MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldCh
                 entry = dialog.body;
             else
                 result.untranslated.push_back(dialog.body);
+            const std::size_t lineStart = result.unreplacedList.size();
             result.unreplacedList.append(dialog.name).append(kUnreplacedMark);
-            view.setUnreplacedList(result.unreplacedList);
+            view.addUnreplaced(std::u16string_view(result.unreplacedList).substr(lineStart));
         }
         view.setBarPosition(Bar::Matching, static_cast<int>(i + 1));
     }

@@ -2,14 +2,18 @@
 // Matching: every dialog of the new script whose name and whole body are those of a
 // dialog of the old English script takes the body of the old Chinese dialog of that name.
 
+#include "ProgressView.h"
 #include "ResourceScript.h"
-#include "RunView.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace velb {
+
+/// Merged: one output script, unreplaced dialogs stay English. Separate: a translated
+/// script and a still-to-translate script named after the output path.
+enum class OutputMode { Merged, Separate };
 
 struct MatchResult {
     OutputMode mode = OutputMode::Separate;
@@ -22,9 +26,9 @@ struct MatchResult {
     std::vector<std::u16string_view> untranslated;
 };
 
-/// Matches the new dialogs against the old ones, reading the output mode from the view as
-/// it begins and showing the unreplaced list as it grows. Throws RunStopped.
+/// Matches the new dialogs against the old ones in the given mode, showing the unreplaced
+/// list as it grows. Throws RunStopped.
 MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldChinese, const DialogTable& newEnglish,
-                         RunView& view);
+                         OutputMode mode, ProgressView& view);
 
 } // namespace velb

@@ -71,12 +71,10 @@ public:
     }
 
     void replace(const std::filesystem::path& path, std::string_view bytes) override {
-        std::error_code code;
-        if (std::filesystem::is_directory(path, code))
-            throw FileError(FileError::Operation::Write, path, std::make_error_code(std::errc::is_a_directory));
         std::filesystem::path temporary = path;
         temporary += ".velb-tmp";
-        code = writeWhole(temporary, bytes);
+        // A folder at path is found by the rename, which refuses to put a file in its place.
+        std::error_code code = writeWhole(temporary, bytes);
         if (code)
             throw FileError(FileError::Operation::Write, path, code);
         std::filesystem::rename(temporary, path, code);

@@ -19,9 +19,8 @@ std::filesystem::path pathOf(std::u16string_view text) {
     return std::filesystem::path(std::u16string(text));
 }
 
-} // namespace
-
-std::u16string SeparateOutputName(std::u16string_view outputPath, std::u16string_view suffix) {
+// The name of one file of a separate pair.
+std::u16string separateOutputName(std::u16string_view outputPath, std::u16string_view suffix) {
     // Only the file name is searched: cutting at a folder named "my.rcfiles" would write
     // outside the chosen folder.
     const std::size_t lastSeparator = outputPath.find_last_of(kSeparators);
@@ -36,7 +35,9 @@ std::u16string SeparateOutputName(std::u16string_view outputPath, std::u16string
     return std::u16string(outputPath.substr(0, baseEnd)).append(suffix);
 }
 
-std::vector<std::filesystem::path> WriteOutput(const LoadedScript& newEnglish, const MatchResult& match,
+} // namespace
+
+std::vector<std::filesystem::path> writeOutput(const LoadedScript& newEnglish, const MatchResult& match,
                                                std::u16string_view outputPath, FileSystem& files,
                                                const CodePage& codePage) {
     const ResourceScript& script = newEnglish.script;
@@ -63,8 +64,8 @@ std::vector<std::filesystem::path> WriteOutput(const LoadedScript& newEnglish, c
     }
     const std::string translated = assemble(match.replacementTable);
     const std::string untranslated = assemble(match.untranslated);
-    const std::filesystem::path translatedPath = pathOf(SeparateOutputName(outputPath, u"_已翻譯.rc"));
-    const std::filesystem::path untranslatedPath = pathOf(SeparateOutputName(outputPath, u"_未翻譯.rc"));
+    const std::filesystem::path translatedPath = pathOf(separateOutputName(outputPath, u"_已翻譯.rc"));
+    const std::filesystem::path untranslatedPath = pathOf(separateOutputName(outputPath, u"_未翻譯.rc"));
     files.replace(translatedPath, translated);
     files.replace(untranslatedPath, untranslated);
     return {translatedPath, untranslatedPath};

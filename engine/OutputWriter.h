@@ -8,19 +8,15 @@
 #include "ResourceScript.h"
 
 #include <filesystem>
-#include <string>
 #include <string_view>
 #include <vector>
 
 namespace velb {
 
-/// The name of one file of a separate pair: the output path up to the first ".rc" (any
-/// letter case) of its file-name part, or the whole path when there is none, then suffix.
-std::u16string SeparateOutputName(std::u16string_view outputPath, std::u16string_view suffix);
-
-/// Assembles and writes the output files; returns their paths in the order written.
-/// Throws FileError.
-std::vector<std::filesystem::path> WriteOutput(const LoadedScript& newEnglish, const MatchResult& match,
+/// Assembles and writes the output files; returns their paths in the order written. A
+/// separate pair is named after the output path up to the first ".rc" (any letter case) of
+/// its file-name part, or the whole path when there is none. Throws FileError.
+std::vector<std::filesystem::path> writeOutput(const LoadedScript& newEnglish, const MatchResult& match,
                                                std::u16string_view outputPath, FileSystem& files,
                                                const CodePage& codePage = CodePage::system());
 

@@ -15,9 +15,7 @@ std::u16string number(long long value) {
     return std::u16string(digits.begin(), digits.end());
 }
 
-} // namespace
-
-std::u16string ReportText(int oldEnglishCount, int oldChineseCount, std::u16string_view unreplacedList) {
+std::u16string reportText(int oldEnglishCount, int oldChineseCount, std::u16string_view unreplacedList) {
     // Counts stay full width: a narrower matched-against count would wrap past 32767.
     const int matchedAgainst = std::min(oldEnglishCount, oldChineseCount);
     const long long unusable = std::llabs(static_cast<long long>(oldEnglishCount) - oldChineseCount);
@@ -49,13 +47,15 @@ std::u16string ReportText(int oldEnglishCount, int oldChineseCount, std::u16stri
     return text;
 }
 
-std::filesystem::path WriteReport(int oldEnglishCount, int oldChineseCount, std::u16string_view unreplacedList,
+} // namespace
+
+std::filesystem::path writeReport(int oldEnglishCount, int oldChineseCount, std::u16string_view unreplacedList,
                                   FileSystem& files, const CodePage& codePage) {
     std::u16string path = files.currentDirectory().u16string();
     path += static_cast<char16_t>(std::filesystem::path::preferred_separator);
     path += kFileName;
     const std::filesystem::path reportPath(path);
-    files.replace(reportPath, codePage.encode(ReportText(oldEnglishCount, oldChineseCount, unreplacedList)));
+    files.replace(reportPath, codePage.encode(reportText(oldEnglishCount, oldChineseCount, unreplacedList)));
     return reportPath;
 }
 

@@ -25,7 +25,7 @@ std::u16string_view dialogName(std::u16string_view header) {
 
 } // namespace
 
-void LoadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, RunView& view) {
+void loadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, ProgressView& view) {
     into.text.clear();
     into.lineStart.clear();
     into.text.reserve(file.size() + file.size() / 16 + 2);
@@ -64,7 +64,7 @@ void LoadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, 
     into.lineStart.push_back(into.text.size());
 }
 
-void CutDialogs(LoadedScript& loaded, RunView& view) {
+void cutDialogs(LoadedScript& loaded, ProgressView& view) {
     const ResourceScript& script = loaded.script;
     DialogTable& dialogs = loaded.dialogs;
     dialogs.clear();
@@ -92,14 +92,11 @@ void CutDialogs(LoadedScript& loaded, RunView& view) {
     }
 }
 
-void ReadScript(LoadedScript& into, const ScriptReading& reading, RunView& view, FileSystem& files,
-                const CodePage& codePage) {
-    if (reading.captionBeforeCounting)
-        view.setStatus(*reading.captionBeforeCounting);
+void ReadScript(LoadedScript& into, const std::filesystem::path& path, const ScriptReading& reading, ProgressView& view,
+                FileSystem& files, const CodePage& codePage) {
     // The file is read once and counted as it is decoded; the loading pass is shown over
     // what was read, so both passes always see the same file.
-    const std::filesystem::path path = view.readPath(reading.field);
-    LoadLines(*files.open(path), codePage, into.script, view);
+    loadLines(*files.open(path), codePage, into.script, view);
     const int lineCount = into.script.lineCount();
     view.setBarMaximum(reading.bar, lineCount);
 
@@ -109,8 +106,8 @@ void ReadScript(LoadedScript& into, const ScriptReading& reading, RunView& view,
         view.setStatus(kLoadingCaption);
     }
 
-    view.setStatus(reading.captionAfterLoading);
-    CutDialogs(into, view);
+    view.setStatus(reading.cuttingCaption);
+    cutDialogs(into, view);
 }
 
 } // namespace velb

@@ -7,34 +7,32 @@
 
 #include "CodePage.h"
 #include "FileSystem.h"
+#include "ProgressView.h"
 #include "ResourceScript.h"
-#include "RunView.h"
 
-#include <optional>
+#include <filesystem>
 #include <string_view>
 
 namespace velb {
 
 /// How one of the three scripts of a job is shown while it is read.
 struct ScriptReading {
-    PathField field; ///< read when the counting pass begins
     Bar bar;
-    std::optional<std::u16string_view> captionBeforeCounting; ///< none: the status line keeps its text
-    std::u16string_view captionAfterLoading;
+    std::u16string_view cuttingCaption; ///< the status line during the cutting pass
 };
 
 /// Reads a script's lines: CR LF, a lone CR and a lone LF each end a line; a terminator at
 /// the very end adds no empty line. This is the counting pass: events are pumped once before
 /// each line is read. Throws FileError, RunStopped.
-void LoadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, RunView& view);
+void loadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, ProgressView& view);
 
 /// Cuts the complete dialogs out of a script and fixes its head and tail, pumping events
 /// once per line examined and once per line of every dialog body.
-void CutDialogs(LoadedScript& loaded, RunView& view);
+void cutDialogs(LoadedScript& loaded, ProgressView& view);
 
-/// Reads, loads and cuts the script named by the reading's path field into `into`. Throws
-/// FileError when the file cannot be read, RunStopped when the view goes away.
-void ReadScript(LoadedScript& into, const ScriptReading& reading, RunView& view, FileSystem& files,
-                const CodePage& codePage = CodePage::system());
+/// Reads, loads and cuts the script at path into `into`. Throws FileError when the file
+/// cannot be read, RunStopped when the view goes away.
+void ReadScript(LoadedScript& into, const std::filesystem::path& path, const ScriptReading& reading, ProgressView& view,
+                FileSystem& files, const CodePage& codePage = CodePage::system());
 
 } // namespace velb

@@ -8,6 +8,6 @@
 
 namespace velb {
 
-std::u16string FileErrorMessage(const FileError& error);
+std::u16string fileErrorMessage(const FileError& error);
 
 } // namespace velb

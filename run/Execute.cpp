@@ -15,6 +15,7 @@ namespace {
 
 constexpr std::u16string_view kReady = u"就緒...";
 constexpr std::u16string_view kReadingScript = u"讀取資源檔...";
+constexpr std::u16string_view kAnalysing = u"進行資源檔分析...";
 constexpr std::u16string_view kSaving = u"完成替換，儲存中...";
 constexpr std::u16string_view kDone = u"工作完成...";
 constexpr std::u16string_view kOutOfMemory = u"記憶體不足，無法完成這次工作。";
@@ -47,23 +48,26 @@ bool validate(RunView& view) {
     return true;
 }
 
-// Everything from reading the first script to writing the report.
+// Everything from reading the first script to writing the report. Each input is taken from
+// the view at the moment the run needs it: a script's path as its reading begins, the output
+// mode as matching begins, the output path and the report option when they are written.
 void runJob(ReplacementJob& job, RunView& view, FileSystem& files, RunOutcome& outcome) {
-    ReadScript(job.oldEnglish, {PathField::OldEnglish, Bar::OldEnglish, std::nullopt, u"進行資源檔案分析..."}, view,
+    ReadScript(job.oldEnglish, view.readPath(PathField::OldEnglish), {Bar::OldEnglish, u"進行資源檔案分析..."}, view,
                files);
-    ReadScript(job.oldChinese, {PathField::OldChinese, Bar::OldChinese, kReadingScript, u"進行資源檔分析..."}, view,
-               files);
-    ReadScript(job.newEnglish, {PathField::NewEnglish, Bar::NewEnglish, kReadingScript, u"進行資源檔分析..."}, view,
-               files);
+    view.setStatus(kReadingScript);
+    ReadScript(job.oldChinese, view.readPath(PathField::OldChinese), {Bar::OldChinese, kAnalysing}, view, files);
+    view.setStatus(kReadingScript);
+    ReadScript(job.newEnglish, view.readPath(PathField::NewEnglish), {Bar::NewEnglish, kAnalysing}, view, files);
     view.setStatus(kReady);
 
-    job.match = MatchDialogs(job.oldEnglish.dialogs, job.oldChinese.dialogs, job.newEnglish.dialogs, view);
+    const OutputMode mode = view.readOutputMode();
+    job.match = MatchDialogs(job.oldEnglish.dialogs, job.oldChinese.dialogs, job.newEnglish.dialogs, mode, view);
     outcome.unreplacedList = job.match.unreplacedList;
 
     view.setStatus(kSaving);
-    outcome.written = WriteOutput(job.newEnglish, job.match, view.readPath(PathField::Output), files);
+    outcome.written = writeOutput(job.newEnglish, job.match, view.readPath(PathField::Output), files);
     if (view.readReportOption()) {
-        outcome.written.push_back(WriteReport(static_cast<int>(job.oldEnglish.dialogs.size()),
+        outcome.written.push_back(writeReport(static_cast<int>(job.oldEnglish.dialogs.size()),
                                               static_cast<int>(job.oldChinese.dialogs.size()), job.match.unreplacedList,
                                               files));
     }
@@ -74,7 +78,7 @@ void runJob(ReplacementJob& job, RunView& view, FileSystem& files, RunOutcome& o
 RunOutcome Execute(RunView& view, FileSystem& files) {
     RunOutcome outcome;
     view.setExecuteAndExitEnabled(false);
-    view.setUnreplacedList({});
+    view.clearUnreplacedList();
     zeroBars(view);
     if (!validate(view)) {
         view.setExecuteAndExitEnabled(true);
@@ -82,9 +86,8 @@ RunOutcome Execute(RunView& view, FileSystem& files) {
         return outcome;
     }
 
-    // The job outlives the error box: the view may still show the job's unreplaced list.
-    ReplacementJob job;
     try {
+        ReplacementJob job;
         runJob(job, view, files, outcome);
         view.setStatus(kDone);
         view.showCompletion();
@@ -93,7 +96,7 @@ RunOutcome Execute(RunView& view, FileSystem& files) {
         return outcome;
     } catch (const FileError& error) {
         // Nothing more is written; the window goes back to Ready.
-        view.showError(FileErrorMessage(error));
+        view.showError(fileErrorMessage(error));
         outcome.kind = RunOutcome::Kind::Failed;
     } catch (const std::bad_alloc&) {
         // Scripts too large for this machine: the same way back, with its own words.

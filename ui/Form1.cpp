@@ -81,7 +81,7 @@ void Form1::browse(PathField field) {
     if (!chosen)
         return;
     m_sharedFileName = *chosen;
-    m_pathFields[static_cast<int>(field) - 1]->setText(*chosen);
+    m_pathFields[indexOf(field)]->setText(*chosen);
 }
 
 void Form1::execute() {
@@ -89,7 +89,7 @@ void Form1::execute() {
     // A stopped run means the window was closed under it: leave it as the close left it.
     if (outcome.kind != RunOutcome::Kind::Stopped)
         showRunState();
-    // The list belonged to the run, which is over; the box keeps its own copy.
+    // The run is over and the box shows its list; the window need not keep a second copy.
     m_unreplacedList = {};
     // The next run processes events at its first pump.
     m_sinceLastPump.invalidate();

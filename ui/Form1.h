@@ -41,7 +41,8 @@ public:
     ~Form1() override;
 
     void setExecuteAndExitEnabled(bool enabled) override;
-    void setUnreplacedList(std::u16string_view list) override;
+    void clearUnreplacedList() override;
+    void addUnreplaced(std::u16string_view line) override;
     void setStatus(std::u16string_view status) override;
     void setBarMaximum(Bar bar, int maximum) override;
     void setBarPosition(Bar bar, int position) override;
@@ -84,9 +85,9 @@ private:
     std::array<int, 4> m_barPosition{};
     std::u16string m_status;
     bool m_statusChanged = false;
-    // The run's own list, valid until its next change or the end of the run; only shown at a
-    // pump, so a long list is not copied at every unreplaced dialog.
-    std::u16string_view m_unreplacedList;
+    // The run's list as it grew; only shown at a pump, so a long list is not copied into the
+    // box at every unreplaced dialog.
+    std::u16string m_unreplacedList;
     bool m_unreplacedListChanged = false;
     QElapsedTimer m_sinceLastPump;
     int m_callsSinceClockCheck = 0;

@@ -25,10 +25,6 @@ QString toQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int barIndex(Bar bar) {
-    return static_cast<int>(bar) - 1;
-}
-
 } // namespace
 
 void Form1::setExecuteAndExitEnabled(bool enabled) {
@@ -37,8 +33,13 @@ void Form1::setExecuteAndExitEnabled(bool enabled) {
     m_exitButton->setEnabled(enabled);
 }
 
-void Form1::setUnreplacedList(std::u16string_view list) {
-    m_unreplacedList = list;
+void Form1::clearUnreplacedList() {
+    m_unreplacedList.clear();
+    m_unreplacedListChanged = true;
+}
+
+void Form1::addUnreplaced(std::u16string_view line) {
+    m_unreplacedList.append(line);
     m_unreplacedListChanged = true;
 }
 
@@ -55,15 +56,15 @@ void Form1::setStatus(std::u16string_view status) {
 }
 
 void Form1::setBarMaximum(Bar bar, int maximum) {
-    m_barMaximum[barIndex(bar)] = maximum;
+    m_barMaximum[indexOf(bar)] = maximum;
 }
 
 void Form1::setBarPosition(Bar bar, int position) {
-    m_barPosition[barIndex(bar)] = position;
+    m_barPosition[indexOf(bar)] = position;
 }
 
 std::u16string Form1::readPath(PathField field) {
-    return m_pathFields[static_cast<int>(field) - 1]->text().toStdU16String();
+    return m_pathFields[indexOf(field)]->text().toStdU16String();
 }
 
 OutputMode Form1::readOutputMode() {

@@ -20,45 +20,55 @@ std::string contents(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::string quoted(const fs::path& path) {
+    return "'" + path.string() + "'";
+}
+
 class BatchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("velb-batch-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    // Runs velb-batch in the temporary folder; returns its exit status.
-    int run(const std::string& arguments) {
+    // Runs velb-batch in the temporary folder under the given locale; returns its exit status.
+    int run(const std::string& arguments, const std::string& locale = "C") {
         const std::string command =
-            "cd '" + m_dir.string() + "' && '" VELB_BATCH "' " + arguments + " >stdout 2>stderr";
+            "cd " + quoted(m_dir) + " && LC_ALL=" + locale + " '" VELB_BATCH "' " + arguments + " >stdout 2>stderr";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    static std::string examples() {
-        const std::string dir = VELB_EXAMPLES;
-        return "'" + dir + "/old_en.rc' '" + dir + "/old_zh.rc' '" + dir + "/new_en.rc'";
+    static std::string scripts(const fs::path& dir) {
+        return quoted(dir / "old_en.rc") + " " + quoted(dir / "old_zh.rc") + " " + quoted(dir / "new_en.rc");
     }
     std::string output(const char* name) const { return contents(m_dir / name); }
     static std::string golden(const fs::path& name) { return contents(fs::path(VELB_GOLDEN) / name); }
 
-    fs::path m_dir;
+    const fs::path m_dir =
+        fs::temp_directory_path() /
+        ("velb-batch-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    const std::string m_examples = scripts(VELB_EXAMPLES);
 };
 
-TEST_F(BatchTest, SeparateOutputAndReportMatchTheGoldenFiles) {
-    ASSERT_EQ(run(examples() + " new.rc"), 0) << output("stderr");
+// Scripts are Big5 whether the locale is plain ASCII or UTF-8.
+class BatchInLocale : public BatchTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(BatchInLocale, SeparateOutputAndReportMatchTheGoldenFiles) {
+    ASSERT_EQ(run(m_examples + " new.rc", GetParam()), 0) << output("stderr");
     EXPECT_EQ(output("new_已翻譯.rc"), golden("separate/new_已翻譯.rc"));
     EXPECT_EQ(output("new_未翻譯.rc"), golden("separate/new_未翻譯.rc"));
     EXPECT_EQ(output("Velb報告.txt"), golden("separate/Velb報告.txt"));
     EXPECT_FALSE(fs::exists(m_dir / "new.rc"));
     EXPECT_EQ(output("stdout"), "IDD_OPTIONS  →未替換\nIDD_FIND  →未替換\nIDD_PROGRESS  →未替換\n");
+    EXPECT_EQ(output("stderr"),
+              "已寫入 new_已翻譯.rc\n已寫入 new_未翻譯.rc\n已寫入 " + (m_dir / "Velb報告.txt").string() + "\n");
 }
 
+INSTANTIATE_TEST_SUITE_P(AsciiAndUtf8, BatchInLocale, ::testing::Values("C", "C.UTF-8"));
+
 TEST_F(BatchTest, MergedOutputWithoutReport) {
-    ASSERT_EQ(run("--merged --no-report " + examples() + " new.rc"), 0) << output("stderr");
+    ASSERT_EQ(run("--merged --no-report " + m_examples + " new.rc"), 0) << output("stderr");
     EXPECT_EQ(output("new.rc"), golden("merged/new.rc"));
     EXPECT_FALSE(fs::exists(m_dir / "Velb報告.txt"));
 }
@@ -81,17 +91,35 @@ TEST_F(BatchTest, FailedRunExitsWithOneAndTheWindowsMessage) {
     EXPECT_EQ(output("stderr"), "無法讀取檔案「missing.rc」：找不到這個檔案或它所在的資料夾。\n");
     EXPECT_EQ(run("\"\" b c d"), 1);
     EXPECT_EQ(output("stderr"), "您未指定【舊版英文】資料!\n");
-    EXPECT_EQ(run(examples() + " \"\""), 1);
+    EXPECT_EQ(run(m_examples + " \"\""), 1);
     EXPECT_EQ(output("stderr"), "您未提供【新版中文】資料!\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2); // stdout and stderr only
 }
 
 TEST_F(BatchTest, UsageErrorsExitWithTwoAndHelpWithZero) {
     EXPECT_EQ(run("a b c"), 2);
+    EXPECT_NE(output("stderr").find("OUTPUT is required"), std::string::npos);
     EXPECT_EQ(run("--bogus a b c d"), 2);
     EXPECT_EQ(run("a b c d e"), 2);
+    EXPECT_EQ(output("stdout"), "");
     EXPECT_EQ(run("--help"), 0);
     EXPECT_NE(output("stdout").find("OLD_ENGLISH"), std::string::npos);
+}
+
+TEST_F(BatchTest, CorpusOfPublicProjectsCarriesUnchangedDialogsOver) {
+    // Real scripts of two public projects across releases, with their dialog headers in the
+    // form the tool reads; the count of dialogs each leaves to translate.
+    const fs::path corpus = VELB_CORPUS;
+    if (!fs::exists(corpus))
+        GTEST_SKIP() << "the public scripts are not at " << corpus;
+    const std::pair<const char*, int> triples[] = {{"winmerge-2.5.4-2.6.0-fixed", 11},
+                                                   {"winmerge-2.1.0.1-2.1.4.0-fixed", 14},
+                                                   {"notepad3-5.20.915.1-5.21.227.1-fixed", 16}};
+    for (const auto& [triple, unreplaced] : triples) {
+        ASSERT_EQ(run(scripts(corpus / triple) + " new.rc"), 0) << output("stderr");
+        const std::string list = output("stdout");
+        EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), unreplaced) << triple;
+    }
 }
 
 } // namespace

@@ -1,39 +1,50 @@
 // The conversion must give back every byte it was given, whatever the bytes are.
 
-#include "CodePage.h"
+#include "ScriptText.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
+#include <stdexcept>
 
 namespace velb {
 namespace {
 
-const CodePage& big5() {
-    static const CodePage codePage("CP950");
-    return codePage;
+using testing::big5;
+
+std::u16string decode(std::string_view bytes) {
+    std::u16string text;
+    big5().decodeAppend(bytes, text);
+    return text;
+}
+
+constexpr char16_t escaped(unsigned char byte) {
+    return static_cast<char16_t>(0xDC00 | byte);
 }
 
 TEST(CodePage, DecodesBig5AndEncodesItBack) {
     const std::string bytes = "\xB4\x4E\xB3\xF8\xA7\x69 OK"; // 就報告 OK
-    EXPECT_EQ(big5().decode(bytes), u"就報告 OK");
+    EXPECT_EQ(decode(bytes), u"就報告 OK");
     EXPECT_EQ(big5().encode(u"就報告 OK"), bytes);
+    EXPECT_EQ(big5().encode(u"a\u0E01b"), "a?b"); // a Thai letter has no Big5 bytes
+    EXPECT_THROW(CodePage("NO-SUCH-CODE-PAGE"), std::invalid_argument);
 }
 
-TEST(CodePage, TrailBytesNeverReadAsLetters) {
-    // B4 45 is one character; its trail byte 'E' must not surface as a letter.
-    const std::u16string text = big5().decode("\xB4\x45ND");
-    EXPECT_EQ(text.size(), 3u);
-    EXPECT_NE(text, u"END");
-    EXPECT_EQ(text.substr(1), u"ND");
-}
-
-TEST(CodePage, UndecodablePairIsEscapedWholeAndKept) {
-    // FA 40 lies in the user-defined area, which the converter refuses.
-    const std::string bytes = "A\xFA\x40Z\xFF";
-    const std::u16string text = big5().decode(bytes);
-    EXPECT_EQ(text, (std::u16string{u'A', 0xDCFA, 0xDC40, u'Z', 0xDCFF}));
-    EXPECT_EQ(big5().encode(text), bytes);
+TEST(CodePage, UndecodablePairIsEscapedWholeSoItsTrailByteNeverReadsAsALetter) {
+    // B4 45 is one character, whose trail byte 'E' must not surface. FA is a lead byte of the
+    // user-defined area, which the converter refuses: with a trail byte (40..7E, A1..FE) it
+    // is escaped as a pair, and a byte outside those ranges stands on its own.
+    EXPECT_EQ(decode("\xB4\x45ND"), u"媧ND");
+    const std::pair<std::string, std::u16string> cases[] = {
+        {"\xFA\x40", {escaped(0xFA), escaped(0x40)}}, {"\xFA\x7E", {escaped(0xFA), escaped(0x7E)}},
+        {"\xFA\xA1", {escaped(0xFA), escaped(0xA1)}}, {"\xFA\xFE", {escaped(0xFA), escaped(0xFE)}},
+        {"\xFA\x3F", {escaped(0xFA), u'?'}},          {"\xFA\x7F", {escaped(0xFA), u'\x7F'}},
+        {"\xFA\xFF", {escaped(0xFA), escaped(0xFF)}}, {"\xFA", {escaped(0xFA)}},
+    };
+    for (const auto& [bytes, text] : cases) {
+        EXPECT_EQ(decode(bytes), text) << ::testing::PrintToString(bytes);
+        EXPECT_EQ(big5().encode(text), bytes);
+    }
 }
 
 TEST(CodePage, RandomBytesSurviveTheRoundTrip) {
@@ -46,12 +57,13 @@ TEST(CodePage, RandomBytesSurviveTheRoundTrip) {
         std::string bytes(static_cast<std::size_t>(length(random)), '\0');
         for (char& b : bytes)
             b = static_cast<char>(high(random) ? 0x80 | byte(random) : byte(random) & 0x7F);
-        ASSERT_EQ(big5().encode(big5().decode(bytes)), bytes) << "round " << round;
+        ASSERT_EQ(big5().encode(decode(bytes)), bytes) << "round " << round;
     }
 }
 
-TEST(CodePage, CharacterOutsideTheCodePageBecomesQuestionMark) {
-    EXPECT_EQ(big5().encode(u"a\u0E01b"), "a?b"); // a Thai letter has no Big5 bytes
+TEST(CodePage, ConsoleTextKeepsSurrogatePairsAndShowsEscapesAsReplacement) {
+    const std::u16string text = u"就\U0001F600" + std::u16string{escaped(0x80), u'x', 0xD800};
+    EXPECT_EQ(toUtf8(text), "就\U0001F600\uFFFDx\uFFFD");
 }
 
 } // namespace

@@ -8,21 +8,20 @@
 namespace velb {
 namespace {
 
-using testing::big5;
-using testing::cutScript;
 using testing::utf8;
+using Lines = std::vector<std::string>;
 
 // The lines of bytes, which must not depend on where the file's pieces happen to end.
-std::vector<std::string> linesOf(std::string_view bytes) {
-    std::vector<std::string> wholeRead;
+Lines linesOf(std::string_view bytes) {
+    Lines wholeRead;
     for (const std::size_t readSize : {SIZE_MAX, std::size_t{1}, std::size_t{2}, std::size_t{3}}) {
         ResourceScript script;
-        testing::RecordingView view;
+        testing::QuietView view;
         testing::StringFile file{std::string(bytes), readSize};
-        LoadLines(file, big5(), script, view);
+        loadLines(file, testing::big5(), script, view);
         EXPECT_EQ(view.pumps, script.lineCount());
-        EXPECT_EQ(script.text.size(), script.lineStart.back());
-        std::vector<std::string> lines;
+        EXPECT_EQ(utf8(script.lines(1, script.lineCount())), utf8(script.text));
+        Lines lines;
         for (int i = 1; i <= script.lineCount(); ++i)
             lines.push_back(utf8(script.line(i)));
         if (readSize == SIZE_MAX)
@@ -32,11 +31,8 @@ std::vector<std::string> linesOf(std::string_view bytes) {
     return wholeRead;
 }
 
-using Lines = std::vector<std::string>;
-
 TEST(LoadLines, EachTerminatorEndsOneLineAndNoneAddsAnEmptyLast) {
     EXPECT_EQ(linesOf(""), Lines{});
-    EXPECT_EQ(linesOf("a"), Lines{"a"});
     EXPECT_EQ(linesOf("a\r\n"), Lines{"a"});
     EXPECT_EQ(linesOf("a\r\nb"), (Lines{"a", "b"}));
     EXPECT_EQ(linesOf("a\rb\nc\r\n"), (Lines{"a", "b", "c"}));
@@ -45,111 +41,65 @@ TEST(LoadLines, EachTerminatorEndsOneLineAndNoneAddsAnEmptyLast) {
     EXPECT_EQ(linesOf("\xB4\x4E\r\r\n\xA7"), (Lines{"就", "", "\uFFFD"})); // a lead byte alone at the end
 }
 
-TEST(LoadLines, EveryLineIsFollowedByCrLfInTheBuffer) {
-    ResourceScript script;
-    testing::RecordingView view;
-    testing::StringFile file("x\ny\rz");
-    LoadLines(file, big5(), script, view);
-    EXPECT_EQ(script.text, u"x\r\ny\r\nz\r\n");
-    EXPECT_EQ(script.lines(2, 3), u"y\r\nz\r\n");
-    EXPECT_EQ(script.lines(3, 2), u"");
-}
-
 struct NameCase {
     const char* line;
-    bool isDialog;
-    const char* name;
+    const char* name; // nullptr: not a header line
 };
 
-void PrintTo(const NameCase& c, std::ostream* out) {
-    *out << c.line;
-}
-
-class DialogName : public ::testing::TestWithParam<NameCase> {};
-
-TEST_P(DialogName, IsEverythingUpToTheBlankBeforeDialog) {
-    const NameCase& c = GetParam();
-    LoadedScript loaded;
-    cutScript(std::string(c.line) + "\nEND\n", loaded);
-    ASSERT_EQ(loaded.dialogs.size(), c.isDialog ? 1u : 0u);
-    if (c.isDialog) {
-        EXPECT_EQ(utf8(loaded.dialogs[0].name), c.name);
+TEST(CutDialogs, NameIsEverythingUpToTheBlankBeforeDialog) {
+    const NameCase cases[] = {
+        {"IDD_A DIALOG FIXED IMPURE 0, 0, 1, 1", "IDD_A "},
+        {"IDD_A  DIALOG FIXED IMPURE 0, 0", "IDD_A  "},
+        {" IDD_A DIALOG FIXED IMPURE", " IDD_A "},
+        {"DIALOG FIXED IMPURE 0, 0", ""},
+        {"IDD_A\tDIALOG FIXED IMPURE", ""},
+        {"// 對話 DIALOG FIXED IMPURE", "// 對話 "},
+        {"IDD_A dialog fixed impure", nullptr},
+        {"IDD_A DIALOG  FIXED IMPURE", nullptr},
+        {"IDD_A DIALOGEX 0, 0, 1, 1", nullptr},
+    };
+    for (const NameCase& c : cases) {
+        LoadedScript loaded;
+        testing::cutScript(std::string(c.line) + "\nEND\n", loaded);
+        ASSERT_EQ(loaded.dialogs.size(), c.name ? 1u : 0u) << c.line;
+        if (c.name)
+            EXPECT_EQ(utf8(loaded.dialogs[0].name), c.name);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(HeaderLines, DialogName,
-                         ::testing::Values(NameCase{"IDD_A DIALOG FIXED IMPURE 0, 0, 1, 1", true, "IDD_A "},
-                                           NameCase{"IDD_A  DIALOG FIXED IMPURE 0, 0", true, "IDD_A  "},
-                                           NameCase{" IDD_A DIALOG FIXED IMPURE", true, " IDD_A "},
-                                           NameCase{"DIALOG FIXED IMPURE 0, 0", true, ""},
-                                           NameCase{"IDD_A\tDIALOG FIXED IMPURE", true, ""},
-                                           NameCase{"// IDD_A DIALOG FIXED IMPURE", true, "// IDD_A "},
-                                           NameCase{"對話 DIALOG FIXED IMPURE", true, "對話 "},
-                                           NameCase{"IDD_A dialog fixed impure", false, ""},
-                                           NameCase{"IDD_A DIALOG  FIXED IMPURE", false, ""},
-                                           NameCase{"IDD_A DIALOGEX 0, 0, 1, 1", false, ""}));
-
-TEST(CutDialogs, EndLinesOfOtherBlocksBeforeTheFirstDialogCloseNothing) {
-    LoadedScript loaded;
-    cutScript("// head\n"
-              "IDR_MENU MENU\n"
-              "BEGIN\n"
-              "    POPUP \"&File\"\n"
-              "    BEGIN\n"
-              "    END\n"
-              "END\n"
-              "IDD_A DIALOG FIXED IMPURE 0, 0, 1, 1\n"
-              "BEGIN\n"
-              "END\n"
-              "// between\n"
-              "IDD_B DIALOG FIXED IMPURE 0, 0, 2, 2\n"
-              "BEGIN\n"
-              "    LTEXT \"就\",1,2,3,4,5\n"
-              "END \n"
-              "  END\n"
-              "END\n"
-              "STRINGTABLE\n"
-              "BEGIN\n"
-              "END\n",
-              loaded);
-    ASSERT_EQ(loaded.dialogs.size(), 2u);
-    EXPECT_EQ(utf8(loaded.dialogs[0].name), "IDD_A ");
-    EXPECT_EQ(utf8(loaded.dialogs[0].body), "IDD_A DIALOG FIXED IMPURE 0, 0, 1, 1\r\nBEGIN\r\nEND\r\n");
-    EXPECT_EQ(utf8(loaded.dialogs[1].name), "IDD_B ");
-    EXPECT_EQ(utf8(loaded.dialogs[1].body),
-              "IDD_B DIALOG FIXED IMPURE 0, 0, 2, 2\r\nBEGIN\r\n    LTEXT \"就\",1,2,3,4,5\r\n"
-              "END \r\n  END\r\nEND\r\n");
-    EXPECT_EQ(loaded.frame.headEnd, 7);
-    EXPECT_EQ(loaded.frame.tailStart, 18);
-}
-
-struct FrameCase {
+struct CutCase {
     const char* script;
-    const char* bodies; // every dialog's body, one after the other
+    const char* cut; // each dialog as "name|body", one after the other
     int headEnd;
     int tailStart;
 };
 
-TEST(CutDialogs, UnusualShapesKeepEveryLineInADialogOrTheFrame) {
-    const FrameCase cases[] = {
+TEST(CutDialogs, EveryLineLandsInADialogOrTheFrame) {
+    const CutCase cases[] = {
+        // END lines of other blocks close nothing, nor do END lines with blanks around them.
+        {"// head\nIDR_MENU MENU\nBEGIN\n    END\nEND\n"
+         "IDD_A DIALOG FIXED IMPURE 0, 0, 1, 1\nEND\n// between\n"
+         "IDD_B DIALOG FIXED IMPURE\n    LTEXT \"就\"\nEND \n  END\nEND\nSTRINGTABLE\nBEGIN\nEND\n",
+         "IDD_A |IDD_A DIALOG FIXED IMPURE 0, 0, 1, 1\r\nEND\r\n"
+         "IDD_B |IDD_B DIALOG FIXED IMPURE\r\n    LTEXT \"就\"\r\nEND \r\n  END\r\nEND\r\n",
+         5, 14},
         // A second header before END starts the dialog afresh.
-        {"IDD_A DIALOG FIXED IMPURE\nBEGIN\nIDD_B DIALOG FIXED IMPURE\nEND\n", "IDD_B DIALOG FIXED IMPURE\r\nEND\r\n",
-         2, 5},
+        {"IDD_A DIALOG FIXED IMPURE\nBEGIN\nIDD_B DIALOG FIXED IMPURE\nEND\n",
+         "IDD_B |IDD_B DIALOG FIXED IMPURE\r\nEND\r\n", 2, 5},
         // A dialog left open at the end stays in the tail.
-        {"IDD_A DIALOG FIXED IMPURE\nEND\nIDD_B DIALOG FIXED IMPURE\nBEGIN\n", "IDD_A DIALOG FIXED IMPURE\r\nEND\r\n",
-         0, 3},
+        {"IDD_A DIALOG FIXED IMPURE\nEND\nIDD_B DIALOG FIXED IMPURE\nBEGIN\n",
+         "IDD_A |IDD_A DIALOG FIXED IMPURE\r\nEND\r\n", 0, 3},
         // Without a complete dialog the whole script is tail.
-        {"", "", 0, 1},
         {"END\n", "", 0, 1},
         {"a\nIDD_A DIALOG FIXED IMPURE\nBEGIN\n", "", 0, 1},
     };
-    for (const FrameCase& c : cases) {
+    for (const CutCase& c : cases) {
         LoadedScript loaded;
-        cutScript(c.script, loaded);
-        std::string bodies;
+        testing::cutScript(c.script, loaded);
+        std::string cut;
         for (const Dialog& dialog : loaded.dialogs)
-            bodies += utf8(dialog.body);
-        EXPECT_EQ(bodies, c.bodies) << c.script;
+            cut += utf8(dialog.name) + "|" + utf8(dialog.body);
+        EXPECT_EQ(cut, c.cut) << c.script;
         EXPECT_EQ(loaded.frame.headEnd, c.headEnd) << c.script;
         EXPECT_EQ(loaded.frame.tailStart, c.tailStart) << c.script;
     }

@@ -2,7 +2,7 @@
 // the moments each input is read, validation, file failures and a window closed mid-run.
 
 #include "Execute.h"
-#include "MemoryFileSystem.h"
+#include "RecordingView.h"
 #include "ScriptText.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +37,7 @@ TEST_F(ExecuteTest, WholeRunShowsEveryPhaseInOrder) {
     EXPECT_EQ(outcome.kind, RunOutcome::Kind::Completed);
     // clang-format off
     const std::vector<std::string> expected = {
-        "disable", "list ", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0",
+        "disable", "clear list", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0",
         "read path 1", "read path 2", "read path 3", "read path 4",
         // old English: counting (status unchanged), loading, cutting (2 lines + 2 body lines)
         "read path 1", "pump x2", "max 1 2",
@@ -55,8 +55,8 @@ TEST_F(ExecuteTest, WholeRunShowsEveryPhaseInOrder) {
         "pump", "pos 3 5", "status 讀取中...",
         "status 進行資源檔分析...", "pump x9", "status 就緒...",
         // matching: A is replaced, B is new
-        "max 4 2", "status 比對替換製作中...", "read mode", "pump", "pos 4 1",
-        "pump", "list B  →未替換\r\n", "pos 4 2",
+        "read mode", "max 4 2", "status 比對替換製作中...", "pump", "pos 4 1",
+        "pump", "list+ B  →未替換\r\n", "pos 4 2",
         // writing, report, completion, back to Ready
         "status 完成替換，儲存中...", "read path 4", "read report", "status 工作完成...", "completion",
         "enable", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0", "status 就緒...",
@@ -79,7 +79,7 @@ TEST_F(ExecuteTest, EachInputIsTakenWhenTheRunNeedsIt) {
             view.mode = OutputMode::Merged;
             view.report = false;
         }
-        if (view.calls.back() == "pump" && view.calls[view.calls.size() - 2] == "read mode")
+        if (view.calls.back() == "pump" && view.calls[view.calls.size() - 2] == "status 比對替換製作中...")
             view.paths[3] = u"/out/other.rc";
         return true;
     };
@@ -96,7 +96,7 @@ TEST_F(ExecuteTest, ValidationReportsOnlyTheFirstEmptyField) {
         for (std::size_t i = empty; i < 4; ++i)
             fresh.paths[i].clear();
         EXPECT_EQ(Execute(fresh, files).kind, RunOutcome::Kind::Invalid);
-        std::vector<std::string> expected = {"disable", "list ", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0"};
+        std::vector<std::string> expected = {"disable", "clear list", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0"};
         for (std::size_t i = 0; i <= empty; ++i)
             expected.push_back("read path " + std::to_string(i + 1));
         expected.push_back("error " + messages[empty]);
@@ -141,10 +141,18 @@ INSTANTIATE_TEST_SUITE_P(
                                   "無法讀取檔案「/in/old_zh.rc」：這是一個資料夾，不是檔案。", 0},
                       FailureCase{"/in/new_en.rc", std::errc::permission_denied,
                                   "無法讀取檔案「/in/new_en.rc」：沒有存取這個檔案的權限。", 0},
+                      FailureCase{"/in/new_en.rc", std::errc::operation_not_permitted,
+                                  "無法讀取檔案「/in/new_en.rc」：沒有存取這個檔案的權限。", 0},
+                      FailureCase{"/in/old_en.rc", std::errc::not_a_directory,
+                                  "無法讀取檔案「/in/old_en.rc」：路徑中有一部分不是資料夾。", 0},
+                      FailureCase{"/out/new_已翻譯.rc", std::errc::filename_too_long,
+                                  "無法寫入檔案「/out/new_已翻譯.rc」：路徑或檔名太長。", 0},
                       FailureCase{"/out/new_未翻譯.rc", std::errc::no_space_on_device,
                                   "無法寫入檔案「/out/new_未翻譯.rc」：磁碟空間不足。", 1},
                       FailureCase{"/work/Velb報告.txt", std::errc::read_only_file_system,
-                                  "無法寫入檔案「/work/Velb報告.txt」：磁碟是唯讀的。", 2}));
+                                  "無法寫入檔案「/work/Velb報告.txt」：磁碟是唯讀的。", 2},
+                      FailureCase{"/work/Velb報告.txt", std::errc::io_error,
+                                  "無法寫入檔案「/work/Velb報告.txt」：系統錯誤，代碼 5。", 2}));
 
 TEST_F(ExecuteTest, RunOutOfMemoryEndsWithAMessage) {
     struct ExhaustedFileSystem : MemoryFileSystem {
@@ -156,20 +164,18 @@ TEST_F(ExecuteTest, RunOutOfMemoryEndsWithAMessage) {
 }
 
 TEST_F(ExecuteTest, ClosedWindowStopsTheRunAtTheNextPump) {
-    // Closing at every possible pump: the run stops there, touches the view no more and
+    // Closing at every pump of a whole run: the run stops there, touches the view no more and
     // writes nothing.
-    for (int closeAt = 1;; ++closeAt) {
+    ASSERT_EQ(Execute(view, files).kind, RunOutcome::Kind::Completed);
+    files.writes.clear();
+    for (int closeAt = 1; closeAt <= view.pumps; ++closeAt) {
         RecordingView closing;
         closing.paths = view.paths;
         closing.onPump = [closeAt](int pump) { return pump < closeAt; };
-        MemoryFileSystem disk = files;
-        const RunOutcome outcome = Execute(closing, disk);
-        if (outcome.kind == RunOutcome::Kind::Completed)
-            break;
-        EXPECT_EQ(outcome.kind, RunOutcome::Kind::Stopped);
+        EXPECT_EQ(Execute(closing, files).kind, RunOutcome::Kind::Stopped);
         EXPECT_EQ(closing.calls.back(), "pump");
-        EXPECT_TRUE(disk.writes.empty());
     }
+    EXPECT_TRUE(files.writes.empty());
 }
 
 } // namespace

@@ -12,7 +12,7 @@
 namespace velb::reference {
 
 /// Per new dialog, the old Chinese body that replaces it, or empty.
-inline std::vector<std::u16string_view> NestedScan(const DialogTable& oldEnglish, const DialogTable& oldChinese,
+inline std::vector<std::u16string_view> nestedScan(const DialogTable& oldEnglish, const DialogTable& oldChinese,
                                                    const DialogTable& newEnglish) {
     std::vector<std::u16string_view> table(newEnglish.size());
     for (std::size_t i = 0; i < newEnglish.size(); ++i) {

@@ -25,13 +25,14 @@ public:
     int pumps = 0;
 
     void setExecuteAndExitEnabled(bool enabled) override { record(enabled ? "enable" : "disable"); }
-    void setUnreplacedList(std::u16string_view list) override { record("list " + toUtf8(list)); }
+    void clearUnreplacedList() override { record("clear list"); }
+    void addUnreplaced(std::u16string_view line) override { record("list+ " + toUtf8(line)); }
     void setStatus(std::u16string_view status) override { record("status " + toUtf8(status)); }
     void setBarMaximum(Bar bar, int maximum) override { record("max " + barText(bar, maximum)); }
     void setBarPosition(Bar bar, int position) override { record("pos " + barText(bar, position)); }
     std::u16string readPath(PathField field) override {
         record("read path " + std::to_string(static_cast<int>(field)));
-        return paths[static_cast<int>(field) - 1];
+        return paths[indexOf(field)];
     }
     OutputMode readOutputMode() override {
         record("read mode");

@@ -1,9 +1,9 @@
 #pragma once
-// Small scripts for the tests, written as UTF-8 source text and turned into Big5 bytes.
+// Small scripts for the tests and benchmarks, written as UTF-8 source text and turned into
+// Big5 bytes, and a view that shows nothing for the passes that need one.
 
 #include "CodePage.h"
 #include "MemoryFileSystem.h"
-#include "RecordingView.h"
 #include "ScriptReader.h"
 
 #include <filesystem>
@@ -11,6 +11,21 @@
 #include <string_view>
 
 namespace velb::testing {
+
+/// Shows nothing and never stops the run, so the engine is driven without a window; counts
+/// its event pumps.
+class QuietView : public ProgressView {
+public:
+    int pumps = 0;
+    void setStatus(std::u16string_view) override {}
+    void setBarMaximum(Bar, int) override {}
+    void setBarPosition(Bar, int) override {}
+    void addUnreplaced(std::u16string_view) override {}
+    bool pumpEvents() override {
+        ++pumps;
+        return true;
+    }
+};
 
 inline const CodePage& big5() {
     static const CodePage codePage("CP950");
@@ -25,10 +40,10 @@ inline std::string big5Bytes(std::string_view utf8) {
 
 /// Loads and cuts a script given as UTF-8 text.
 inline void cutScript(std::string_view utf8, LoadedScript& into) {
-    RecordingView view;
+    QuietView view;
     StringFile file(big5Bytes(utf8));
-    LoadLines(file, big5(), into.script, view);
-    CutDialogs(into, view);
+    loadLines(file, big5(), into.script, view);
+    cutDialogs(into, view);
 }
 
 inline std::string utf8(std::u16string_view text) {
