@@ -8,7 +8,6 @@
 namespace velb {
 namespace {
 
-using testing::utf8;
 using Lines = std::vector<std::string>;
 
 // The lines of bytes, which must not depend on where the file's pieces happen to end.
@@ -20,10 +19,10 @@ Lines linesOf(std::string_view bytes) {
         testing::StringFile file{std::string(bytes), readSize};
         loadLines(file, testing::big5(), script, view);
         EXPECT_EQ(view.pumps, script.lineCount());
-        EXPECT_EQ(utf8(script.lines(1, script.lineCount())), utf8(script.text));
+        EXPECT_EQ(toUtf8(script.lines(1, script.lineCount())), toUtf8(script.text));
         Lines lines;
         for (int i = 1; i <= script.lineCount(); ++i)
-            lines.push_back(utf8(script.line(i)));
+            lines.push_back(toUtf8(script.line(i)));
         if (readSize == SIZE_MAX)
             wholeRead = lines;
         EXPECT_EQ(lines, wholeRead) << "read " << readSize << " bytes at a time";
@@ -63,7 +62,7 @@ TEST(CutDialogs, NameIsEverythingUpToTheBlankBeforeDialog) {
         testing::cutScript(std::string(c.line) + "\nEND\n", loaded);
         ASSERT_EQ(loaded.dialogs.size(), c.name ? 1u : 0u) << c.line;
         if (c.name)
-            EXPECT_EQ(utf8(loaded.dialogs[0].name), c.name);
+            EXPECT_EQ(toUtf8(loaded.dialogs[0].name), c.name);
     }
 }
 
@@ -98,7 +97,7 @@ TEST(CutDialogs, EveryLineLandsInADialogOrTheFrame) {
         testing::cutScript(c.script, loaded);
         std::string cut;
         for (const Dialog& dialog : loaded.dialogs)
-            cut += utf8(dialog.name) + "|" + utf8(dialog.body);
+            cut += toUtf8(dialog.name) + "|" + toUtf8(dialog.body);
         EXPECT_EQ(cut, c.cut) << c.script;
         EXPECT_EQ(loaded.frame.headEnd, c.headEnd) << c.script;
         EXPECT_EQ(loaded.frame.tailStart, c.tailStart) << c.script;

@@ -1,6 +1,6 @@
 #pragma once
-// A disk in memory for the run control's tests: files are a map from path to bytes, and
-// any path can be made to fail on reading or writing with a chosen error.
+// A disk in memory: files are a map from path to bytes, and any path can be made to fail on
+// reading or writing with a chosen error.
 
 #include "FileSystem.h"
 
@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace velb::testing {
 
@@ -19,8 +20,7 @@ public:
     std::size_t size() const override { return m_bytes.size(); }
     std::size_t read(std::span<char> buffer) override {
         const std::size_t count = std::min({buffer.size(), m_readSize, m_bytes.size() - m_position});
-        std::copy_n(m_bytes.data() + m_position, count, buffer.data());
-        m_position += count;
+        m_position += m_bytes.copy(buffer.data(), count, m_position);
         return count;
     }
 
@@ -30,32 +30,29 @@ private:
     std::size_t m_position = 0;
 };
 
-class MemoryFileSystem : public FileSystem {
-public:
+struct MemoryFileSystem : FileSystem {
     std::map<std::filesystem::path, std::string> files;
     std::map<std::filesystem::path, std::errc> failing; ///< path -> error on any access
-    std::filesystem::path current = "/work";
-    std::vector<std::filesystem::path> writes; ///< successful writes, in order
+    std::vector<std::filesystem::path> writes;          ///< successful writes, in order
 
     std::unique_ptr<InputFile> open(const std::filesystem::path& path) override {
-        throwIfFailing(FileError::Operation::Read, path);
         const auto file = files.find(path);
-        if (file == files.end())
-            throw FileError(FileError::Operation::Read, path,
-                            std::make_error_code(std::errc::no_such_file_or_directory));
+        fail(FileError::Operation::Read, path,
+             file == files.end() ? std::errc::no_such_file_or_directory : std::errc{});
         return std::make_unique<StringFile>(file->second);
     }
     void replace(const std::filesystem::path& path, std::string_view bytes) override {
-        throwIfFailing(FileError::Operation::Write, path);
+        fail(FileError::Operation::Write, path, std::errc{});
         files[path] = std::string(bytes);
         writes.push_back(path);
     }
-    std::filesystem::path currentDirectory() override { return current; }
+    std::filesystem::path currentDirectory() override { return "/work"; }
 
-private:
-    void throwIfFailing(FileError::Operation operation, const std::filesystem::path& path) {
-        if (const auto failure = failing.find(path); failure != failing.end())
-            throw FileError(operation, path, std::make_error_code(failure->second));
+    void fail(FileError::Operation operation, const std::filesystem::path& path, std::errc otherwise) const {
+        const auto failure = failing.find(path);
+        const std::errc error = failure != failing.end() ? failure->second : otherwise;
+        if (error != std::errc{})
+            throw FileError(operation, path, std::make_error_code(error));
     }
 };
 

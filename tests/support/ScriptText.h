@@ -12,19 +12,14 @@
 
 namespace velb::testing {
 
-/// Shows nothing and never stops the run, so the engine is driven without a window; counts
-/// its event pumps.
-class QuietView : public ProgressView {
-public:
+/// Shows nothing and never stops the run; counts its event pumps.
+struct QuietView : ProgressView {
     int pumps = 0;
     void setStatus(std::u16string_view) override {}
     void setBarMaximum(Bar, int) override {}
     void setBarPosition(Bar, int) override {}
     void addUnreplaced(std::u16string_view) override {}
-    bool pumpEvents() override {
-        ++pumps;
-        return true;
-    }
+    bool pumpEvents() override { return ++pumps > 0; }
 };
 
 inline const CodePage& big5() {
@@ -34,8 +29,7 @@ inline const CodePage& big5() {
 
 /// Big5 bytes of UTF-8 text.
 inline std::string big5Bytes(std::string_view utf8) {
-    const std::u8string u8(utf8.begin(), utf8.end());
-    return big5().encode(std::filesystem::path(u8).u16string());
+    return big5().encode(std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).u16string());
 }
 
 /// Loads and cuts a script given as UTF-8 text.
@@ -44,10 +38,6 @@ inline void cutScript(std::string_view utf8, LoadedScript& into) {
     StringFile file(big5Bytes(utf8));
     loadLines(file, big5(), into.script, view);
     cutDialogs(into, view);
-}
-
-inline std::string utf8(std::u16string_view text) {
-    return toUtf8(text);
 }
 
 } // namespace velb::testing
