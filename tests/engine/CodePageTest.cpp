@@ -62,8 +62,7 @@ TEST(CodePage, RandomBytesSurviveTheRoundTrip) {
 }
 
 TEST(CodePage, ConsoleTextKeepsSurrogatePairsAndShowsEscapesAsReplacement) {
-    const std::u16string text = u"就\U0001F600" + std::u16string{escaped(0x80), u'x', 0xD800};
-    EXPECT_EQ(toUtf8(text), "就\U0001F600\uFFFDx\uFFFD");
+    EXPECT_EQ(toUtf8(u"就\U0001F600" + std::u16string{escaped(0x80), u'x', 0xD800}), "就\U0001F600\uFFFDx\uFFFD");
 }
 
 } // namespace

@@ -21,7 +21,8 @@ public:
     /// Called at every pump with the pump's number (from 1); false stops the run.
     std::function<bool(int)> onPump = [](int) { return true; };
 
-    std::vector<std::string> calls; ///< one entry per call, e.g. "status 讀取中..." or "max 1 12"
+    /// One entry per call, e.g. "status 讀取中..." or "max 1 12"; a run of pumps is one entry "pump xN".
+    std::vector<std::string> calls;
     int pumps = 0;
 
     void setExecuteAndExitEnabled(bool enabled) override { record(enabled ? "enable" : "disable"); }
@@ -44,23 +45,15 @@ public:
     }
     void showError(std::u16string_view message) override { record("error " + toUtf8(message)); }
     bool pumpEvents() override {
-        record("pump");
+        int run = 1;
+        if (!calls.empty() && calls.back().starts_with("pump")) {
+            run += calls.back() == "pump" ? 1 : std::stoi(calls.back().substr(6));
+            calls.pop_back();
+        }
+        record(run == 1 ? "pump" : "pump x" + std::to_string(run));
         return onPump(++pumps);
     }
     void showCompletion() override { record("completion"); }
-
-    /// The calls with runs of equal neighbours folded into one entry followed by " xN".
-    std::vector<std::string> folded() const {
-        std::vector<std::string> out;
-        for (std::size_t i = 0; i < calls.size();) {
-            std::size_t j = i;
-            while (j < calls.size() && calls[j] == calls[i])
-                ++j;
-            out.push_back(j - i == 1 ? calls[i] : calls[i] + " x" + std::to_string(j - i));
-            i = j;
-        }
-        return out;
-    }
 
 private:
     void record(std::string call) { calls.push_back(std::move(call)); }
