@@ -91,8 +91,8 @@ TEST_F(BatchTest, FailedRunExitsWithOneAndTheWindowsMessage) {
     EXPECT_EQ(output("stderr"), "無法讀取檔案「missing.rc」：找不到這個檔案或它所在的資料夾。\n");
     // Only the first empty argument is named.
     const char* empty[] = {"\"\" \"\" c d", "a \"\" \"\" d", "a b \"\" \"\"", "a b c \"\""};
-    const char* messages[] = {"您未指定【舊版英文】資料!\n", "您未指定【舊版中文】資料!\n", "您未指定【新版英文】資料!\n",
-                              "您未提供【新版中文】資料!\n"};
+    const char* messages[] = {"您未指定【舊版英文】資料!\n", "您未指定【舊版中文】資料!\n",
+                              "您未指定【新版英文】資料!\n", "您未提供【新版中文】資料!\n"};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(run(empty[i]), 1);
         EXPECT_EQ(output("stderr"), messages[i]);

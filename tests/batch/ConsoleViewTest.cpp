@@ -9,20 +9,25 @@
 namespace velb {
 namespace {
 
-TEST(ConsoleView, DrawsTheProgressLineAtTheFirstPumpAndClearsItAtTheEnd) {
+// What a view draws of one bar at its first pump, and when the run completes.
+std::string drawn(int maximum, int position) {
     std::FILE* line = std::tmpfile();
-    ASSERT_NE(line, nullptr);
     ConsoleView view({}, line);
     view.setStatus(u"讀取中...");
-    view.setBarMaximum(Bar::OldChinese, 4);
-    view.setBarPosition(Bar::OldChinese, 3);
+    view.setBarMaximum(Bar::OldChinese, maximum);
+    view.setBarPosition(Bar::OldChinese, position);
     EXPECT_TRUE(view.pumpEvents());
     view.showCompletion();
     std::rewind(line);
-    char drawn[200] = {};
-    std::fread(drawn, 1, sizeof drawn - 1, line);
+    char text[200] = {};
+    std::fread(text, 1, sizeof text - 1, line);
     std::fclose(line);
-    EXPECT_STREQ(drawn, "\r\033[K讀取中... [######################        ] 3/4\r\033[K");
+    return text;
+}
+
+TEST(ConsoleView, DrawsTheProgressLineAtTheFirstPumpAndClearsItAtTheEnd) {
+    EXPECT_EQ(drawn(4, 3), "\r\033[K讀取中... [######################        ] 3/4\r\033[K");
+    EXPECT_EQ(drawn(0, 0), "\r\033[K讀取中... [                              ] 0/0\r\033[K");
 }
 
 } // namespace

@@ -62,7 +62,7 @@ TEST(CodePage, RandomBytesSurviveTheRoundTrip) {
 }
 
 TEST(CodePage, ConsoleTextKeepsSurrogatePairsAndShowsEscapesAsReplacement) {
-    EXPECT_EQ(toUtf8(u"就\U0001F600" + std::u16string{escaped(0x80), u'x', 0xD800}), "就\U0001F600\uFFFDx\uFFFD");
+    EXPECT_EQ(toUtf8(std::u16string{escaped(0x80), u'x', 0xD800} + u"就\U0001F600"), "\uFFFDx\uFFFD就\U0001F600");
 }
 
 } // namespace

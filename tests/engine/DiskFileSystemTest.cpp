@@ -46,7 +46,8 @@ TEST(DiskFileSystem, WritesAllOrNothingAndNamesWhyItFailed) {
     // Only the one good write is left, and no temporary file of a failed one.
     std::vector<fs::path> names(fs::directory_iterator(dir), fs::directory_iterator{});
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector{dir / "folder.rc", dir / "out_已翻譯.rc", dir / "taken.rc", dir / "taken.rc.velb-tmp"}));
+    EXPECT_EQ(names,
+              (std::vector{dir / "folder.rc", dir / "out_已翻譯.rc", dir / "taken.rc", dir / "taken.rc.velb-tmp"}));
     fs::remove_all(dir);
 }
 

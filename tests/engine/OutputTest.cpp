@@ -13,8 +13,13 @@ namespace {
 TEST(WriteOutput, SeparatePairIsNamedAfterTheFileNameUpToItsFirstRc) {
     // Output path, and the name both files share; a folder's ".rc" is not cut.
     const std::pair<std::u16string, std::u16string> cases[] = {
-        {u"/out/new.rc", u"/out/new"}, {u"/OUT/NEW.RC", u"/OUT/NEW"}, {u"/my.rcfiles/new.rc", u"/my.rcfiles/new"},
-        {u"/my.rcfiles/out", u"/my.rcfiles/out"}, {u".rc", u""}, {u"new.Rc.bak", u"new"}, {u"a.rcb.rc", u"a"},
+        {u"/out/new.rc", u"/out/new"},
+        {u"/OUT/NEW.RC", u"/OUT/NEW"},
+        {u"/my.rcfiles/new.rc", u"/my.rcfiles/new"},
+        {u"/my.rcfiles/out", u"/my.rcfiles/out"},
+        {u"/.rc", u"/"},
+        {u"new.Rc.bak", u"new"},
+        {u"v1.2.rcb.rc", u"v1.2"},
     };
     LoadedScript script;
     testing::cutScript("", script);

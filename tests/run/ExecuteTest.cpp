@@ -68,14 +68,17 @@ TEST_F(ExecuteTest, WholeRunShowsEveryPhaseInOrder) {
 TEST_F(ExecuteTest, FailedFileIsNamedWithItsReasonAndTheWindowReturnsToReady) {
     // The file that fails, how many files were written before it, the error and its words.
     const std::tuple<const char*, std::size_t, std::errc, const char*> cases[] = {
-        {"/in/old_en.rc", 0, std::errc::no_such_file_or_directory, "無法讀取檔案「/in/old_en.rc」：找不到這個檔案或它所在的資料夾。"},
+        {"/in/old_en.rc", 0, std::errc::no_such_file_or_directory,
+         "無法讀取檔案「/in/old_en.rc」：找不到這個檔案或它所在的資料夾。"},
         {"/in/old_zh.rc", 0, std::errc::is_a_directory, "無法讀取檔案「/in/old_zh.rc」：這是一個資料夾，不是檔案。"},
         {"/in/new_en.rc", 0, std::errc::permission_denied, "無法讀取檔案「/in/new_en.rc」：沒有存取這個檔案的權限。"},
-        {"/in/new_en.rc", 0, std::errc::operation_not_permitted, "無法讀取檔案「/in/new_en.rc」：沒有存取這個檔案的權限。"},
+        {"/in/new_en.rc", 0, std::errc::operation_not_permitted,
+         "無法讀取檔案「/in/new_en.rc」：沒有存取這個檔案的權限。"},
         {"/in/old_en.rc", 0, std::errc::not_a_directory, "無法讀取檔案「/in/old_en.rc」：路徑中有一部分不是資料夾。"},
         {"/out/new_已翻譯.rc", 0, std::errc::filename_too_long, "無法寫入檔案「/out/new_已翻譯.rc」：路徑或檔名太長。"},
         {"/out/new_未翻譯.rc", 1, std::errc::no_space_on_device, "無法寫入檔案「/out/new_未翻譯.rc」：磁碟空間不足。"},
-        {"/work/Velb報告.txt", 2, std::errc::read_only_file_system, "無法寫入檔案「/work/Velb報告.txt」：磁碟是唯讀的。"},
+        {"/work/Velb報告.txt", 2, std::errc::read_only_file_system,
+         "無法寫入檔案「/work/Velb報告.txt」：磁碟是唯讀的。"},
         {"/work/Velb報告.txt", 2, std::errc::io_error, "無法寫入檔案「/work/Velb報告.txt」：系統錯誤，代碼 5。"},
     };
     for (const auto& [path, writesBefore, error, message] : cases) {
@@ -84,8 +87,8 @@ TEST_F(ExecuteTest, FailedFileIsNamedWithItsReasonAndTheWindowReturnsToReady) {
         RecordingView failing;
         failing.paths = view.paths;
         EXPECT_EQ(Execute(failing, disk).kind, RunOutcome::Kind::Failed);
-        const std::vector<std::string> ready = {std::string("error ") + message, "enable", "pos 1 0", "pos 2 0",
-                                                "pos 3 0", "pos 4 0", "status 就緒..."};
+        const std::vector<std::string> ready = {
+            std::string("error ") + message, "enable", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0", "status 就緒..."};
         EXPECT_EQ(std::vector(failing.calls.end() - 7, failing.calls.end()), ready);
         EXPECT_EQ(disk.writes.size(), writesBefore) << path;
     }
