@@ -125,8 +125,7 @@ void fitHeight(QWidget* box) {
     box->setGeometry(geometry.x(), geometry.center().y() - height / 2, geometry.width(), height);
 }
 
-} // namespace
-
+// Pixels for a length in twips on the screen of window, horizontally or vertically.
 int twipsToPixels(int twips, const QWidget* window, Qt::Orientation orientation) {
     const int dpi = orientation == Qt::Horizontal ? window->logicalDpiX() : window->logicalDpiY();
     return qRound(twips * dpi / kTwipsPerInch);
@@ -136,6 +135,8 @@ QRect twipsToPixels(const TwipsRect& rect, const QWidget* window) {
     return {twipsToPixels(rect.left, window, Qt::Horizontal), twipsToPixels(rect.top, window, Qt::Vertical),
             twipsToPixels(rect.width, window, Qt::Horizontal), twipsToPixels(rect.height, window, Qt::Vertical)};
 }
+
+} // namespace
 
 void setClientSize(QWidget* window, int width, int height) {
     window->setFixedSize(twipsToPixels(width, window, Qt::Horizontal), twipsToPixels(height, window, Qt::Vertical));

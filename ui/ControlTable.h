@@ -44,10 +44,6 @@ struct ControlRow {
 
 inline constexpr int kNoTab = -1;
 
-/// Pixels for a length in twips on the screen of window, horizontally or vertically.
-int twipsToPixels(int twips, const QWidget* window, Qt::Orientation orientation);
-QRect twipsToPixels(const TwipsRect& rect, const QWidget* window);
-
 /// Fixes the size of window's client area to width × height twips.
 void setClientSize(QWidget* window, int width, int height);
 

@@ -1,6 +1,7 @@
 #include "Looks.h"
 
 #include <QColor>
+#include <QIcon>
 #include <QStringList>
 #include <QWidget>
 
@@ -21,10 +22,16 @@ QFont mingFont(double points, bool bold) {
     return font;
 }
 
+namespace {
+
+// The program's icon, shown by all its windows. The first call makes the program's pictures
+// available as resources.
 QIcon programIcon() {
     [[maybe_unused]] static const bool registered = (registerPictures(), true);
     return QIcon(QStringLiteral(":/velb/icon.png"));
 }
+
+} // namespace
 
 void dressWindow(QWidget* window, const char* name, const QString& title) {
     window->setObjectName(QString::fromUtf8(name));

@@ -4,7 +4,6 @@
 // distributions ship, so the Chinese captions keep their look and their proportions.
 
 #include <QFont>
-#include <QIcon>
 
 class QColor;
 class QString;
@@ -15,12 +14,9 @@ namespace velb {
 /// The Ming typeface at the given size; points may be fractional (26.25).
 QFont mingFont(double points, bool bold = false);
 
-/// The program's icon, shown by all its windows. The first call makes the program's
-/// pictures available as resources, so every window asks for the icon before its pictures.
-QIcon programIcon();
-
 /// What every window of the program shares: its control name, its title, the program's
-/// icon and the 9-point Ming typeface for texts without a font of their own.
+/// icon and the 9-point Ming typeface for texts without a font of their own. It makes the
+/// program's pictures available as resources, so every window is dressed before it shows one.
 void dressWindow(QWidget* window, const char* name, const QString& title);
 
 /// Colours the text of a label.
