@@ -1,5 +1,6 @@
-// Reading scripts: line ends, header lines and names, and cutting real-world shapes of
-// script (blocks ending in END before the first dialog, stray and unfinished dialogs).
+// Reading scripts: line ends whatever pieces the file arrives in, header lines and names, and
+// cutting real-world shapes of script (blocks ending in END before the first dialog, stray
+// and unfinished dialogs).
 
 #include "ScriptText.h"
 
@@ -40,32 +41,6 @@ TEST(LoadLines, EachTerminatorEndsOneLineAndNoneAddsAnEmptyLast) {
     EXPECT_EQ(linesOf("\xB4\x4E\r\r\n\xA7"), (Lines{"就", "", "\uFFFD"})); // a lead byte alone at the end
 }
 
-struct NameCase {
-    const char* line;
-    const char* name; // nullptr: not a header line
-};
-
-TEST(CutDialogs, NameIsEverythingUpToTheBlankBeforeDialog) {
-    const NameCase cases[] = {
-        {"IDD_A DIALOG FIXED IMPURE 0, 0, 1, 1", "IDD_A "},
-        {"IDD_A  DIALOG FIXED IMPURE 0, 0", "IDD_A  "},
-        {" IDD_A DIALOG FIXED IMPURE", " IDD_A "},
-        {"DIALOG FIXED IMPURE 0, 0", ""},
-        {"IDD_A\tDIALOG FIXED IMPURE", ""},
-        {"// 對話 DIALOG FIXED IMPURE", "// 對話 "},
-        {"IDD_A dialog fixed impure", nullptr},
-        {"IDD_A DIALOG  FIXED IMPURE", nullptr},
-        {"IDD_A DIALOGEX 0, 0, 1, 1", nullptr},
-    };
-    for (const NameCase& c : cases) {
-        LoadedScript loaded;
-        testing::cutScript(std::string(c.line) + "\nEND\n", loaded);
-        ASSERT_EQ(loaded.dialogs.size(), c.name ? 1u : 0u) << c.line;
-        if (c.name)
-            EXPECT_EQ(toUtf8(loaded.dialogs[0].name), c.name);
-    }
-}
-
 struct CutCase {
     const char* script;
     const char* cut; // each dialog as "name|body", one after the other
@@ -88,6 +63,11 @@ TEST(CutDialogs, EveryLineLandsInADialogOrTheFrame) {
         // A dialog left open at the end stays in the tail.
         {"IDD_A DIALOG FIXED IMPURE\nEND\nIDD_B DIALOG FIXED IMPURE\nBEGIN\n",
          "IDD_A |IDD_A DIALOG FIXED IMPURE\r\nEND\r\n", 0, 3},
+        // The name is everything up to the blank before DIALOG, blanks included; a tab is no blank.
+        {" IDD_A  DIALOG FIXED IMPURE 0, 0\nEND\nIDD_B\tDIALOG FIXED IMPURE\nEND\n",
+         " IDD_A  | IDD_A  DIALOG FIXED IMPURE 0, 0\r\nEND\r\n|IDD_B\tDIALOG FIXED IMPURE\r\nEND\r\n", 0, 5},
+        // Other cases and spacings of the words make no header line.
+        {"IDD_A dialog fixed impure\nEND\nIDD_B DIALOG  FIXED IMPURE\nEND\nIDD_C DIALOGEX 0, 0\nEND\n", "", 0, 1},
         // Without a complete dialog the whole script is tail.
         {"END\n", "", 0, 1},
         {"a\nIDD_A DIALOG FIXED IMPURE\nBEGIN\n", "", 0, 1},

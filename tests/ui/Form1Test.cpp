@@ -64,128 +64,122 @@ class Form1Test : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsReady();
-    void mergedRunWithoutReportThroughBrowse();
-    void keyboard();
-    void realDialogsEndTheRun();
-    void closingDuringRunStopsIt();
-};
-
-void Form1Test::startsReady() {
-    Window window;
-    checkStartUp(window.form, "Velbrix 對話框比對程式 for VC++", QSize(597, 432), "Text1",
-                 {{"Frame1", "資源檔資訊"},
-                  {"Frame2", "舊版資料"},
-                  {"Label2", "英文版:"},
-                  {"Frame5", "處理進度"},
-                  {"Command2", "瀏覽"},
-                  {"ProgressBar4", "0%"},
-                  {"Label1", "就緒..."},
-                  {"Frame8", "未替換項目"},
-                  {"Check1", "產生報告(&E)"},
-                  {"Text5", "這裡將會顯示未替換的對話框名稱。"},
-                  {"Option1_0", "合併輸出"},
-                  {"Option1_1", "分開輸出"},
-                  {"Command5", "執行!"},
-                  {"Command6", "關於..."},
-                  {"Command7", "結束"}});
-    QVERIFY(window.get<QCheckBox>("Check1")->isChecked() && window.get<QAbstractButton>("Option1_1")->isChecked());
-    for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5"})
-        QVERIFY2(window.get(field)->property("readOnly").toBool(), field);
-}
-
-void Form1Test::mergedRunWithoutReportThroughBrowse() {
-    Scripts scripts;
-    Window window;
-    window.dialogs->fileAnswers = scripts.paths;
-    for (int i = 0; i < 4; ++i) {
-        window.click(QString("Command%1").arg(i + 1));
-        // Every Browse starts from the path chosen last, whichever box it went into.
-        QCOMPARE(window.dialogs->fileRequests.constLast(),
-                 QString("%1|VC++ 資源檔(*.rc);;所有類型(*.*)|%2")
-                     .arg(i < 3 ? "open" : "save", i ? scripts.paths[i - 1] : ""));
+    void startsReady() {
+        Window window;
+        checkStartUp(window.form, "Velbrix 對話框比對程式 for VC++", QSize(597, 432), "Text1",
+                     {{"Frame1", "資源檔資訊"},
+                      {"Frame2", "舊版資料"},
+                      {"Label2", "英文版:"},
+                      {"Frame5", "處理進度"},
+                      {"Command2", "瀏覽"},
+                      {"ProgressBar4", "0%"},
+                      {"Label1", "就緒..."},
+                      {"Frame8", "未替換項目"},
+                      {"Check1", "產生報告(&E)"},
+                      {"Text5", "這裡將會顯示未替換的對話框名稱。"},
+                      {"Option1_0", "合併輸出"},
+                      {"Option1_1", "分開輸出"},
+                      {"Command5", "執行!"},
+                      {"Command6", "關於..."},
+                      {"Command7", "結束"}});
+        QVERIFY(window.get<QCheckBox>("Check1")->isChecked() && window.get<QAbstractButton>("Option1_1")->isChecked());
+        for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+            QVERIFY2(window.get(field)->property("readOnly").toBool(), field);
     }
-    window.click("Command1"); // cancelled: the box keeps its path, not the one chosen last
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(window.get<QLineEdit>(QString("Text%1").arg(i + 1))->text(), scripts.paths[i]);
-    QTest::mouseClick(window.get("Option1_0"), Qt::LeftButton);
-    QTest::mouseClick(window.get("Check1"), Qt::LeftButton);
-    window.dialogs->whileCompletionOpen = [&] {
-        // Bars full: lines of each script, then the new script's dialogs.
-        QCOMPARE(window.state(), "工作完成... 81/81 81/81 91/91 5/5");
-        QTest::keyClick(&window.form, Qt::Key_Return); // starts nothing: Execute is locked
-    };
-    window.click("Command5");
-    QCOMPARE(window.dialogs->completions, 1);
-    QVERIFY(window.dialogs->errors.isEmpty());
-    QCOMPARE(window.state(), "就緒... 0/81 0/81 0/91 0/5 Execute Exit");
-    QCOMPARE(window.get<QPlainTextEdit>("Text5")->toPlainText(),
-             "IDD_OPTIONS  →未替換\nIDD_FIND  →未替換\nIDD_PROGRESS  →未替換\n");
-    QCOMPARE(scripts.files(), QStringList{"new_zh.rc"});
-    window.dialogs->whileCompletionOpen = [] {};
-    window.form.setBarMaximum(velb::Bar::Matching, 0); // as a new script without dialogs leaves it
-    window.form.showCompletion();
-    QCOMPARE(window.state(), "就緒... 0/81 0/81 0/91 0/1 Execute Exit"); // 0/0 is Qt's busy indicator
-}
 
-void Form1Test::keyboard() {
-    Window window;
-    window.form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window.form));
-    QStringList visited{QApplication::focusWidget()->objectName()};
-    for (int i = 0; i < 14; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited.join(' '), "Text1 Text2 Text3 Text4 Command1 Command2 Command3 Command4 Command5 Command6 "
-                                "Command7 Check1 Text5 Option1_1 Text1");
-    // Enter in a path box reaches the default button, Execute.
-    QTest::keyClick(window.get("Text1"), Qt::Key_Return);
-    QCOMPARE(window.dialogs->errors, QStringList{"您未指定【舊版英文】資料!"});
-    for (bool ticked : {false, true}) {
-        QTest::keyClick(&window.form, Qt::Key_E, Qt::AltModifier);
-        QTRY_COMPARE(window.get<QCheckBox>("Check1")->isChecked(), ticked);
-    }
-}
-
-void Form1Test::realDialogsEndTheRun() {
-    // What the dialog showed, then the window once it has closed: the error box of an old
-    // Chinese script that is missing, or the completion dialog closed by its close box.
-    const QStringList shown[] = {
-        {"錯誤訊息", "無法讀取檔案「missing.rc」：找不到這個檔案或它所在的資料夾。", "確定", "no icon",
-         "就緒... 0/81 0/100 0/100 0/100 Execute Exit"},
-        {"Dialog", "轉換完成!", "工作完成... 81/81 81/81 91/91 5/5", "就緒... 0/81 0/81 0/91 0/5 Execute Exit"},
-    };
-    for (const QString& oldChinese : {"missing.rc", VELB_EXAMPLES "/old_zh.rc"}) {
+    void mergedRunWithoutReportThroughBrowse() {
         Scripts scripts;
-        scripts.paths[1] = oldChinese;
-        const Window window(true);
-        window.fill(scripts.paths);
-        QStringList seen;
-        whenModalOpens([&](QWidget* modal) {
-            const auto* box = qobject_cast<QMessageBox*>(modal);
-            seen = box ? QStringList{box->windowTitle(), box->text(),
-                                     box->buttons().size() == 1 ? box->buttons()[0]->text() : "",
-                                     box->icon() == QMessageBox::NoIcon ? "no icon" : "icon"}
-                       : QStringList{modal->objectName(), modal->windowTitle(), window.state()};
-            modal->close();
-        });
+        Window window;
+        window.dialogs->fileAnswers = scripts.paths;
+        for (int i = 0; i < 4; ++i) {
+            window.click(QString("Command%1").arg(i + 1));
+            // Every Browse starts from the path chosen last, whichever box it went into.
+            QCOMPARE(window.dialogs->fileRequests.constLast(),
+                     QString("%1|VC++ 資源檔(*.rc);;所有類型(*.*)|%2")
+                         .arg(i < 3 ? "open" : "save", i ? scripts.paths[i - 1] : ""));
+        }
+        window.click("Command1"); // cancelled: the box keeps its path, not the one chosen last
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(window.get<QLineEdit>(QString("Text%1").arg(i + 1))->text(), scripts.paths[i]);
+        QTest::mouseClick(window.get("Option1_0"), Qt::LeftButton);
+        QTest::mouseClick(window.get("Check1"), Qt::LeftButton);
+        window.dialogs->whileCompletionOpen = [&] {
+            // Bars full: lines of each script, then the new script's dialogs.
+            QCOMPARE(window.state(), "工作完成... 81/81 81/81 91/91 5/5");
+            QTest::keyClick(&window.form, Qt::Key_Return); // starts nothing: Execute is locked
+        };
         window.click("Command5");
-        QCOMPARE(seen << window.state(), shown[oldChinese == "missing.rc" ? 0 : 1]);
+        QCOMPARE(window.dialogs->completions, 1);
+        QVERIFY(window.dialogs->errors.isEmpty());
+        QCOMPARE(window.state(), "就緒... 0/81 0/81 0/91 0/5 Execute Exit");
+        QCOMPARE(window.get<QPlainTextEdit>("Text5")->toPlainText(),
+                 "IDD_OPTIONS  →未替換\nIDD_FIND  →未替換\nIDD_PROGRESS  →未替換\n");
+        QCOMPARE(scripts.files(), QStringList{"new_zh.rc"});
+        window.dialogs->whileCompletionOpen = [] {};
+        window.form.setBarMaximum(velb::Bar::Matching, 0); // as a new script without dialogs leaves it
+        window.form.showCompletion();
+        QCOMPARE(window.state(), "就緒... 0/81 0/81 0/91 0/1 Execute Exit"); // 0/0 is Qt's busy indicator
     }
-}
 
-void Form1Test::closingDuringRunStopsIt() {
-    Scripts scripts;
-    Window window;
-    window.fill(scripts.paths);
-    window.form.show();
-    QTimer::singleShot(0, &window.form, &QWidget::close); // fires at the run's first event pump
-    window.click("Command5");
-    QVERIFY(!window.form.isVisible());
-    QVERIFY(window.dialogs->completions == 0 && window.dialogs->errors.isEmpty());
-    QVERIFY(scripts.files().isEmpty()); // nothing half-written
-}
+    void keyboard() {
+        Window window;
+        window.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window.form));
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 14; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited.join(' '), "Text1 Text2 Text3 Text4 Command1 Command2 Command3 Command4 Command5 Command6 "
+                                    "Command7 Check1 Text5 Option1_1 Text1");
+        // Enter in a path box reaches the default button, Execute.
+        QTest::keyClick(window.get("Text1"), Qt::Key_Return);
+        QCOMPARE(window.dialogs->errors, QStringList{"您未指定【舊版英文】資料!"});
+        for (bool ticked : {false, true}) {
+            QTest::keyClick(&window.form, Qt::Key_E, Qt::AltModifier);
+            QTRY_COMPARE(window.get<QCheckBox>("Check1")->isChecked(), ticked);
+        }
+    }
+
+    void realDialogsEndTheRun() {
+        // What the dialog showed, then the window once it has closed: the error box of an old
+        // Chinese script that is missing, or the completion dialog closed by its close box.
+        const QStringList shown[] = {
+            {"錯誤訊息", "無法讀取檔案「missing.rc」：找不到這個檔案或它所在的資料夾。", "確定", "no icon",
+             "就緒... 0/81 0/100 0/100 0/100 Execute Exit"},
+            {"Dialog", "轉換完成!", "工作完成... 81/81 81/81 91/91 5/5", "就緒... 0/81 0/81 0/91 0/5 Execute Exit"},
+        };
+        for (const QString& oldChinese : {"missing.rc", VELB_EXAMPLES "/old_zh.rc"}) {
+            Scripts scripts;
+            scripts.paths[1] = oldChinese;
+            const Window window(true);
+            window.fill(scripts.paths);
+            QStringList seen;
+            whenModalOpens([&](QWidget* modal) {
+                const auto* box = qobject_cast<QMessageBox*>(modal);
+                seen = box ? QStringList{box->windowTitle(), box->text(),
+                                         box->buttons().size() == 1 ? box->buttons()[0]->text() : "",
+                                         box->icon() == QMessageBox::NoIcon ? "no icon" : "icon"}
+                           : QStringList{modal->objectName(), modal->windowTitle(), window.state()};
+                modal->close();
+            });
+            window.click("Command5");
+            QCOMPARE(seen << window.state(), shown[oldChinese == "missing.rc" ? 0 : 1]);
+        }
+    }
+
+    void closingDuringRunStopsIt() {
+        Scripts scripts;
+        Window window;
+        window.fill(scripts.paths);
+        window.form.show();
+        QTimer::singleShot(0, &window.form, &QWidget::close); // fires at the run's first event pump
+        window.click("Command5");
+        QVERIFY(!window.form.isVisible());
+        QVERIFY(window.dialogs->completions == 0 && window.dialogs->errors.isEmpty());
+        QVERIFY(scripts.files().isEmpty()); // nothing half-written
+    }
+};
 
 QTEST_MAIN(Form1Test)
 #include "Form1Test.moc"
