@@ -36,7 +36,6 @@ CodePage::CodePage(const std::string& name) : m_pair(0x10000, kNone), m_bytesOf(
             return kNone;
         return converter.encode(text[0]) == bytes ? text[0] : kNone;
     };
-    m_single.fill(kNone);
     for (unsigned b = 0; b < 0x100; ++b) {
         const char byte = static_cast<char>(b);
         m_single[b] = roundTrip(std::string_view(&byte, 1));

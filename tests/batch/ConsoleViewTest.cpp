@@ -14,8 +14,9 @@ std::string drawn(int maximum, int position) {
     std::FILE* line = std::tmpfile();
     ConsoleView view({}, line);
     view.setStatus(u"讀取中...");
-    view.setBarMaximum(Bar::OldChinese, maximum);
     view.setBarPosition(Bar::OldChinese, position);
+    view.setBarPosition(Bar::OldEnglish, 1);
+    view.setBarMaximum(Bar::OldChinese, maximum); // from now on the line follows this bar
     EXPECT_TRUE(view.pumpEvents());
     view.showCompletion();
     std::rewind(line);

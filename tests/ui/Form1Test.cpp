@@ -135,6 +135,7 @@ private slots:
         // Enter in a path box reaches the default button, Execute.
         QTest::keyClick(window.get("Text1"), Qt::Key_Return);
         QCOMPARE(window.dialogs->errors, QStringList{"您未指定【舊版英文】資料!"});
+        QCOMPARE(window.state(), "就緒... 0/100 0/100 0/100 0/100 Execute Exit");
         for (bool ticked : {false, true}) {
             QTest::keyClick(&window.form, Qt::Key_E, Qt::AltModifier);
             QTRY_COMPARE(window.get<QCheckBox>("Check1")->isChecked(), ticked);
