@@ -19,8 +19,8 @@ batch), --sample N (compiling mutants to run, default 120), --seed S (default 1)
 The source is copied (without build/, .git and bench/data) to the work copy and configured
 there once (Debug, no benchmarks); the unmutated suite must pass before any mutant runs.
 Each mutant is built and run with ctest under LC_ALL=C.UTF-8 and again under LC_ALL=C, as
-some behaviour depends on the locale; it is killed when either run fails or times out (60 s
-a test). A mutant that does not compile is skipped and not counted. The file is always put
+some behaviour depends on the locale; it is killed when either run fails or a test outlives
+--timeout (20 s by default; the whole suite takes about a second, so only a hang comes near). A mutant that does not compile is skipped and not counted. The file is always put
 back afterwards, so the work copy can be reused.
 
 Comments, literals, preprocessor lines, static_assert and pure-virtual "= 0" are left alone,
@@ -165,11 +165,11 @@ def run(cmd, **kw):
                           text=True, errors="replace", **kw)
 
 
-def run_suite(build, keep_going):
+def run_suite(build, keep_going, timeout):
     """None when the suite passes; otherwise a short note on how it failed."""
     failures = []
     for locale in ("C.UTF-8", "C"):
-        cmd = ["ctest", "--test-dir", build, "--timeout", "60", "-j2"] + ([] if keep_going else ["--stop-on-failure"])
+        cmd = ["ctest", "--test-dir", build, "--timeout", str(timeout), "-j2"] + ([] if keep_going else ["--stop-on-failure"])
         result = run(cmd, env=dict(os.environ, LC_ALL=locale))
         if result.returncode != 0:
             note = "LC_ALL=" + locale + (", timeout" if "***Timeout" in result.stdout else "")
@@ -210,7 +210,7 @@ def prepare(source, work, keep_going):
     result = run(["cmake", "--build", build])
     if result.returncode != 0:
         sys.exit(result.stdout[-4000:] + "\nthe unmutated tree does not build")
-    failure = run_suite(build, keep_going)
+    failure = run_suite(build, keep_going, 60)
     if failure:
         sys.exit(f"the unmutated suite is not green ({failure}); fix that first")
     return build
@@ -229,6 +229,7 @@ def main():
     add("--sample", type=int, metavar="N", default=120, help="stop after N mutants that compile (default 120)")
     add("--seed", type=int, metavar="S", default=1, help="order in which the sites are tried (default 1)")
     add("--list", action="store_true", help="print the sites and their count, build nothing")
+    add("--timeout", type=int, metavar="SECONDS", default=20, help="longest a test may run (default 20)")
     add("--keep-going", action="store_true", help="run the whole suite for every mutant, name the failing tests")
     add("--report", type=Path, metavar="FILE", help="also write the report to FILE")
     args = parser.parse_args()
@@ -271,7 +272,7 @@ def main():
                     uncompilable += 1
                     say(f"[--/{args.sample}] uncompilable {describe(site, lines[number - 1])}")
                     continue
-                failure = run_suite(build, args.keep_going)
+                failure = run_suite(build, args.keep_going, args.timeout)
             finally:
                 path.write_bytes(original)
             run_count += 1
