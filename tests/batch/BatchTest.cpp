@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 #include <sys/wait.h>
@@ -45,9 +46,8 @@ protected:
     std::string output(const char* name) const { return contents(m_dir / name); }
     static std::string golden(const fs::path& name) { return contents(fs::path(VELB_GOLDEN) / name); }
 
-    const fs::path m_dir =
-        fs::temp_directory_path() /
-        ("velb-batch-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    // A folder of its own, so that two runs of the suite side by side never share one.
+    const fs::path m_dir = fs::temp_directory_path() / ("velb-batch-" + std::to_string(std::random_device{}()));
     const std::string m_examples = scripts(VELB_EXAMPLES);
 };
 

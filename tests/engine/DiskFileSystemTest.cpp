@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 
 namespace velb {
 namespace {
@@ -21,7 +22,7 @@ template <typename Action> std::errc failureOf(Action action) {
 }
 
 TEST(DiskFileSystem, WritesAllOrNothingAndNamesWhyItFailed) {
-    const fs::path dir = fs::temp_directory_path() / "velb-disk";
+    const fs::path dir = fs::temp_directory_path() / ("velb-disk-" + std::to_string(std::random_device{}()));
     fs::remove_all(dir);
     fs::create_directories(dir / "folder.rc");
     fs::create_directory(dir / "taken.rc.velb-tmp"); // where the temporary file of taken.rc would go
