@@ -150,9 +150,10 @@ private slots:
              "就緒... 0/81 0/100 0/100 0/100 Execute Exit"},
             {"Dialog", "轉換完成!", "工作完成... 81/81 81/81 91/91 5/5", "就緒... 0/81 0/81 0/91 0/5 Execute Exit"},
         };
-        for (const QString& oldChinese : {"missing.rc", VELB_EXAMPLES "/old_zh.rc"}) {
+        const QString oldChinese[] = {"missing.rc", VELB_EXAMPLES "/old_zh.rc"};
+        for (int i = 0; i < 2; ++i) {
             Scripts scripts;
-            scripts.paths[1] = oldChinese;
+            scripts.paths[1] = oldChinese[i];
             const Window window(true);
             window.fill(scripts.paths);
             QStringList seen;
@@ -165,7 +166,7 @@ private slots:
                 modal->close();
             });
             window.click("Command5");
-            QCOMPARE(seen << window.state(), shown[oldChinese == "missing.rc" ? 0 : 1]);
+            QCOMPARE(seen << window.state(), shown[i]);
         }
     }
 
