@@ -56,7 +56,9 @@ TEST(CodePage, RandomBytesSurviveTheRoundTrip) {
 }
 
 TEST(CodePage, ConsoleTextKeepsSurrogatePairsAndShowsEscapesAsReplacement) {
-    EXPECT_EQ(toUtf8(std::u16string{escaped(0x80), u'x', 0xD800} + u"就\U0001F600"), "\uFFFDx\uFFFD就\U0001F600");
+    // Pairs first, last and before a character above the surrogates; escapes and a lone high half.
+    const std::u16string text = u"\U0001F600Ｅ" + std::u16string{escaped(0x80), u'x', 0xD800} + u"就\U0001F600";
+    EXPECT_EQ(toUtf8(text), "\U0001F600Ｅ\uFFFDx\uFFFD就\U0001F600");
 }
 
 } // namespace
