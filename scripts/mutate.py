@@ -14,7 +14,8 @@ test pins down. The score says which faults the suite catches.
 Options: --source DIR (tree to mutate, default this repository), --work DIR (work copy,
 reused when already configured; default a new temp dir), --dirs D... (default engine run
 batch), --sample N (compiling mutants to run, default 120), --seed S (default 1), --list,
---keep-going (run the whole suite for each mutant and name the failing tests), --report FILE.
+--keep-going (run the whole suite for each mutant, name the failing tests, and end with each
+test's kills and how many of them no other test made), --report FILE.
 
 The source is copied (without build/, .git and bench/data) to the work copy and configured
 there once (Debug, no benchmarks); the unmutated suite must pass before any mutant runs.
@@ -30,7 +31,7 @@ touched. A deleted statement that is the unbraced body of an if/for/while/else b
 The tests read ../shared/corpus beside the tree; when the source has a shared/ folder beside
 it, the work copy gets a link to it at the same place.
 """
-import argparse, filecmp, os, random, re, shutil, subprocess, sys, tempfile, time
+import argparse, collections, filecmp, os, random, re, shutil, subprocess, sys, tempfile, time
 from pathlib import Path
 
 NOT_COMPILED_HERE = set() if sys.platform == "win32" else {"_WIN32", "_MSC_VER"}
@@ -230,7 +231,8 @@ def main():
     add("--seed", type=int, metavar="S", default=1, help="order in which the sites are tried (default 1)")
     add("--list", action="store_true", help="print the sites and their count, build nothing")
     add("--timeout", type=int, metavar="SECONDS", default=20, help="longest a test may run (default 20)")
-    add("--keep-going", action="store_true", help="run the whole suite for every mutant, name the failing tests")
+    add("--keep-going", action="store_true",
+        help="run the whole suite for every mutant, name the failing tests, count each test's kills")
     add("--report", type=Path, metavar="FILE", help="also write the report to FILE")
     args = parser.parse_args()
     source = args.source.resolve()
@@ -252,6 +254,7 @@ def main():
     build = prepare(source, work, args.keep_going)
     random.Random(args.seed).shuffle(sites)
     report, survivors, killed, run_count, uncompilable = [], [], 0, 0, 0
+    kills, alone = collections.Counter(), collections.Counter()
 
     def say(text):
         print(text, flush=True)
@@ -282,6 +285,11 @@ def main():
                 + (f"  ({failure})" if failure else ""))
             if not failure:
                 survivors.append((site, lines[number - 1], mutated_line))
+            elif args.keep_going:
+                killers = {name for part in failure.split("; ") for name in part.partition(": ")[2].split()}
+                kills.update(killers)
+                if len(killers) == 1:
+                    alone.update(killers)
         run(["cmake", "--build", build])  # leave the build matching the restored sources
     except KeyboardInterrupt:
         say("interrupted")
@@ -292,6 +300,11 @@ def main():
     say(f"survivors ({len(survivors)}):")
     for site, before, after in survivors:
         say(f"  {describe(site, before)}\n    - {before.strip()}\n    + {after.strip() or '(deleted)'}")
+    if args.keep_going:
+        # A test that kills nothing alone adds no power the rest of the suite lacks.
+        say("tests by mutants killed, and killed by that test alone:")
+        for name, count in kills.most_common():
+            say(f"  {count:4d} {alone[name]:4d}  {name}")
     if args.report:
         args.report.write_text("\n".join(report) + "\n", encoding="utf-8")
 
