@@ -48,9 +48,16 @@ public:
     std::size_t size() const override { return m_size; }
 
     std::size_t read(std::span<char> buffer) override {
-        const auto count = m_in.rdbuf()->sgetn(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        errno = 0;
+        std::streamsize count = -1;
+        try {
+            count = m_in.rdbuf()->sgetn(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        } catch (const std::ios_base::failure&) {
+            // The stream buffer itself throws when the system fails a read; errno says why.
+        }
         if (count < 0 || m_in.bad())
-            throw FileError(FileError::Operation::Read, m_path, std::make_error_code(std::errc::io_error));
+            throw FileError(FileError::Operation::Read, m_path,
+                            errno ? lastError() : std::make_error_code(std::errc::io_error));
         return static_cast<std::size_t>(count);
     }
 

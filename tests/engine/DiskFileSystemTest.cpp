@@ -39,6 +39,9 @@ TEST(DiskFileSystem, WritesAllOrNothingAndNamesWhyItFailed) {
     EXPECT_EQ(read(dir / "out_已翻譯.rc"), std::string("a\r\n\0b", 5));
     EXPECT_EQ(failureOf([&] { disk.open(dir / "missing.rc"); }), std::errc::no_such_file_or_directory);
     EXPECT_EQ(failureOf([&] { disk.open(dir / "folder.rc"); }), std::errc::is_a_directory);
+    if (fs::exists("/proc/self/mem")) { // opens, and fails at the first read
+        EXPECT_EQ(failureOf([&] { read("/proc/self/mem"); }), std::errc::io_error);
+    }
     EXPECT_EQ(failureOf([&] { disk.replace(dir / "no-folder" / "out.rc", "x"); }),
               std::errc::no_such_file_or_directory);
     EXPECT_EQ(failureOf([&] { disk.replace(dir / "folder.rc", "x"); }), std::errc::is_a_directory);
