@@ -59,13 +59,16 @@ int main(int argc, char** argv) {
 
     velb::ConsoleView view(std::move(request), isatty(fileno(stderr)) ? stderr : nullptr);
     const velb::RunOutcome outcome = velb::Execute(view);
-    if (outcome.kind != velb::RunOutcome::Kind::Completed)
-        return kRunFailed;
+    // Whatever became of the run, the files it wrote and the dialogs it left are told: a report
+    // that fails after the outputs were written must not hide them.
     for (const std::filesystem::path& written : outcome.written)
         std::fprintf(stderr, "已寫入 %s\n", written.string().c_str());
     // One line per unreplaced dialog, in the console's own line ends.
     std::string list = velb::toUtf8(outcome.unreplacedList);
     std::erase(list, '\r');
-    std::fputs(list.c_str(), stdout);
-    return 0;
+    if (std::fputs(list.c_str(), stdout) == EOF || std::fflush(stdout) != 0) {
+        std::fputs("無法輸出未替換的對話框清單。\n", stderr);
+        return kRunFailed;
+    }
+    return outcome.kind == velb::RunOutcome::Kind::Completed ? 0 : kRunFailed;
 }

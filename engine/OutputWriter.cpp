@@ -37,9 +37,8 @@ std::u16string separateOutputName(std::u16string_view outputPath, std::u16string
 
 } // namespace
 
-std::vector<std::filesystem::path> writeOutput(const LoadedScript& newEnglish, const MatchResult& match,
-                                               std::u16string_view outputPath, FileSystem& files,
-                                               const CodePage& codePage) {
+void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, std::u16string_view outputPath,
+                 FileSystem& files, std::vector<std::filesystem::path>& written, const CodePage& codePage) {
     const ResourceScript& script = newEnglish.script;
     const std::u16string_view head = script.lines(1, newEnglish.frame.headEnd);
     const std::u16string_view tail = script.lines(newEnglish.frame.tailStart, script.lineCount());
@@ -60,15 +59,17 @@ std::vector<std::filesystem::path> writeOutput(const LoadedScript& newEnglish, c
     if (match.mode == OutputMode::Merged) {
         const std::filesystem::path path = pathOf(outputPath);
         files.replace(path, assemble(match.replacementTable));
-        return {path};
+        written.push_back(path);
+        return;
     }
     const std::string translated = assemble(match.replacementTable);
     const std::string untranslated = assemble(match.untranslated);
     const std::filesystem::path translatedPath = pathOf(separateOutputName(outputPath, u"_已翻譯.rc"));
     const std::filesystem::path untranslatedPath = pathOf(separateOutputName(outputPath, u"_未翻譯.rc"));
     files.replace(translatedPath, translated);
+    written.push_back(translatedPath);
     files.replace(untranslatedPath, untranslated);
-    return {translatedPath, untranslatedPath};
+    written.push_back(untranslatedPath);
 }
 
 } // namespace velb

@@ -13,11 +13,12 @@
 
 namespace velb {
 
-/// Assembles and writes the output files; returns their paths in the order written. A
+/// Assembles and writes the output files, adding each one's path to `written` once it is
+/// complete, so that a failure on the second file of a pair still tells of the first. A
 /// separate pair is named after the output path up to the first ".rc" (any letter case) of
 /// its file-name part, or the whole path when there is none. Throws FileError.
-std::vector<std::filesystem::path> writeOutput(const LoadedScript& newEnglish, const MatchResult& match,
-                                               std::u16string_view outputPath, FileSystem& files,
-                                               const CodePage& codePage = CodePage::system());
+void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, std::u16string_view outputPath,
+                 FileSystem& files, std::vector<std::filesystem::path>& written,
+                 const CodePage& codePage = CodePage::system());
 
 } // namespace velb

@@ -65,7 +65,7 @@ void runJob(ReplacementJob& job, RunView& view, FileSystem& files, RunOutcome& o
     outcome.unreplacedList = job.match.unreplacedList;
 
     view.setStatus(kSaving);
-    outcome.written = writeOutput(job.newEnglish, job.match, view.readPath(PathField::Output), files);
+    writeOutput(job.newEnglish, job.match, view.readPath(PathField::Output), files, outcome.written);
     if (view.readReportOption()) {
         outcome.written.push_back(writeReport(static_cast<int>(job.oldEnglish.dialogs.size()),
                                               static_cast<int>(job.oldChinese.dialogs.size()), job.match.unreplacedList,

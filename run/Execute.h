@@ -20,7 +20,7 @@ struct RunOutcome {
         Stopped,   ///< the view went away during the run; nothing further was done
     };
     Kind kind = Kind::Completed;
-    std::vector<std::filesystem::path> written; ///< files written, in order (report last)
+    std::vector<std::filesystem::path> written; ///< files written, in order (report last), also when a later one failed
     std::u16string unreplacedList;              ///< as last shown, one line per unreplaced dialog
 };
 

@@ -33,10 +33,11 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    // Runs velb-batch in the temporary folder under the given locale; returns its exit status.
-    int run(const std::string& arguments, const std::string& locale = "C") {
-        const std::string command =
-            "cd " + quoted(m_dir) + " && LC_ALL=" + locale + " '" VELB_BATCH "' " + arguments + " >stdout 2>stderr";
+    // Runs velb-batch in the temporary folder under the given locale, its standard output going
+    // to the file "stdout" unless another is named; returns its exit status.
+    int run(const std::string& arguments, const std::string& locale = "C", const std::string& out = "stdout") {
+        const std::string command = "cd " + quoted(m_dir) + " && LC_ALL=" + locale + " '" VELB_BATCH "' " + arguments +
+                                    " >" + out + " 2>stderr";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -98,6 +99,16 @@ TEST_F(BatchTest, FailedRunExitsWithOneAndTheWindowsMessage) {
         EXPECT_EQ(output("stderr"), messages[i]);
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2); // stdout and stderr only
+}
+
+TEST_F(BatchTest, FilesWrittenAndTheListAreToldEvenWhenTheRunFailsAfterThem) {
+    fs::create_directory(m_dir / "Velb報告.txt"); // the report cannot be written
+    EXPECT_EQ(run(m_examples + " new.rc"), 1);
+    EXPECT_EQ(output("stderr"), "無法寫入檔案「" + (m_dir / "Velb報告.txt").string() +
+                                    "」：這是一個資料夾，不是檔案。\n已寫入 new_已翻譯.rc\n已寫入 new_未翻譯.rc\n");
+    EXPECT_EQ(output("stdout"), "IDD_OPTIONS  →未替換\nIDD_FIND  →未替換\nIDD_PROGRESS  →未替換\n");
+    EXPECT_EQ(run("--merged --no-report " + m_examples + " new.rc", "C", "/dev/full"), 1);
+    EXPECT_EQ(output("stderr"), "已寫入 new.rc\n無法輸出未替換的對話框清單。\n");
 }
 
 TEST_F(BatchTest, UsageErrorsExitWithTwoAndHelpWithZero) {

@@ -25,8 +25,9 @@ TEST(WriteOutput, SeparatePairIsNamedAfterTheFileNameUpToItsFirstRc) {
     testing::cutScript("", script);
     for (const auto& [output, base] : cases) {
         testing::MemoryFileSystem files;
-        writeOutput(script, MatchResult{}, output, files, testing::big5());
-        EXPECT_EQ(files.writes, (std::vector<std::filesystem::path>{base + u"_已翻譯.rc", base + u"_未翻譯.rc"}));
+        std::vector<std::filesystem::path> written;
+        writeOutput(script, MatchResult{}, output, files, written, testing::big5());
+        EXPECT_EQ(written, (std::vector<std::filesystem::path>{base + u"_已翻譯.rc", base + u"_未翻譯.rc"}));
     }
 }
 

@@ -86,7 +86,9 @@ TEST_F(ExecuteTest, FailedFileIsNamedWithItsReasonAndTheWindowReturnsToReady) {
         disk.failing[path] = error;
         RecordingView failing;
         failing.paths = view.paths;
-        EXPECT_EQ(Execute(failing, disk).kind, RunOutcome::Kind::Failed);
+        const RunOutcome outcome = Execute(failing, disk);
+        EXPECT_EQ(outcome.kind, RunOutcome::Kind::Failed);
+        EXPECT_EQ(outcome.written, disk.writes);
         const std::vector<std::string> ready = {
             std::string("error ") + message, "enable", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0", "status 就緒..."};
         EXPECT_EQ(std::vector(failing.calls.end() - 7, failing.calls.end()), ready);
