@@ -1,8 +1,18 @@
 #include "FileSystem.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fstream>
+#include <random>
 #include <utility>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace velb {
 
@@ -17,19 +27,83 @@ std::error_code lastError() {
     return {errno, std::generic_category()};
 }
 
-// Writes bytes as the whole content of a new file; on failure, removes what it created.
-std::error_code writeWhole(const std::filesystem::path& path, std::string_view bytes) {
-    errno = 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
+#ifdef _WIN32
+
+std::error_code lastSystemError() {
+    return {static_cast<int>(GetLastError()), std::system_category()};
+}
+
+bool nameTaken(std::error_code code) {
+    return code.value() == ERROR_FILE_EXISTS || code.value() == ERROR_ALREADY_EXISTS;
+}
+
+// Writes bytes into a file created at path, which must not exist yet.
+std::error_code writeNewFile(const std::filesystem::path& path, std::string_view bytes) {
+    const HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return lastSystemError();
+    std::error_code code;
+    for (std::size_t done = 0; done < bytes.size() && !code;) {
+        const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 30));
+        DWORD count = 0;
+        if (WriteFile(file, bytes.data() + done, piece, &count, nullptr))
+            done += count;
+        else
+            code = lastSystemError();
+    }
+    if (!CloseHandle(file) && !code)
+        code = lastSystemError();
+    return code;
+}
+
+#else
+
+bool nameTaken(std::error_code code) {
+    return code == std::errc::file_exists;
+}
+
+// Writes bytes into a file created at path, which must not exist yet.
+std::error_code writeNewFile(const std::filesystem::path& path, std::string_view bytes) {
+    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (file < 0)
         return lastError();
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (out)
-        return {};
-    const std::error_code code = errno ? lastError() : std::make_error_code(std::errc::io_error);
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
+    std::error_code code;
+    for (std::size_t done = 0; done < bytes.size() && !code;) {
+        const ssize_t count = ::write(file, bytes.data() + done, bytes.size() - done);
+        if (count >= 0)
+            done += static_cast<std::size_t>(count);
+        else if (errno != EINTR)
+            code = lastError();
+    }
+    if (::close(file) != 0 && !code)
+        code = lastError();
+    return code;
+}
+
+#endif
+
+// Writes bytes into a new file beside target under a name of its own, created only if no file
+// has it: never a file of the user's, nor another run's. The name is short, so a target whose
+// name is as long as the file system allows still has room beside it. On failure nothing is
+// left behind.
+std::error_code writeTemporary(const std::filesystem::path& target, std::string_view bytes,
+                               std::filesystem::path& temporary) {
+    static std::mt19937_64 random{std::random_device{}()};
+    constexpr int kAttempts = 100;
+    std::error_code code;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, ".velb-%016llx.tmp", static_cast<unsigned long long>(random()));
+        temporary = target.parent_path() / name;
+        code = writeNewFile(temporary, bytes);
+        if (!code || !nameTaken(code))
+            break;
+    }
+    if (code && !nameTaken(code)) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+    }
     return code;
 }
 
@@ -78,10 +152,9 @@ public:
     }
 
     void replace(const std::filesystem::path& path, std::string_view bytes) override {
-        std::filesystem::path temporary = path;
-        temporary += ".velb-tmp";
+        std::filesystem::path temporary;
         // A folder at path is found by the rename, which refuses to put a file in its place.
-        std::error_code code = writeWhole(temporary, bytes);
+        std::error_code code = writeTemporary(path, bytes, temporary);
         if (code)
             throw FileError(FileError::Operation::Write, path, code);
         std::filesystem::rename(temporary, path, code);

@@ -25,8 +25,9 @@ TEST(DiskFileSystem, WritesAllOrNothingAndNamesWhyItFailed) {
     const fs::path dir = fs::temp_directory_path() / ("velb-disk-" + std::to_string(std::random_device{}()));
     fs::remove_all(dir);
     fs::create_directories(dir / "folder.rc");
-    fs::create_directory(dir / "taken.rc.velb-tmp"); // where the temporary file of taken.rc would go
-    std::ofstream(dir / "taken.rc") << "former";
+    std::ofstream(dir / "out.rc") << "former";
+    std::ofstream(dir / "out.rc.velb-tmp") << "the user's";    // a temporary name of old: now the user's
+    const std::string longest = std::string(252, 'n') + ".rc"; // as long as a name may be
     FileSystem& disk = diskFileSystem();
     const auto read = [&disk](const fs::path& path) {
         const auto file = disk.open(path);
@@ -37,6 +38,9 @@ TEST(DiskFileSystem, WritesAllOrNothingAndNamesWhyItFailed) {
 
     disk.replace(dir / "out_已翻譯.rc", std::string("a\r\n\0b", 5));
     EXPECT_EQ(read(dir / "out_已翻譯.rc"), std::string("a\r\n\0b", 5));
+    disk.replace(dir / "out.rc", "new");
+    disk.replace(dir / longest, "x");
+    EXPECT_EQ(read(dir / "out.rc") + read(dir / "out.rc.velb-tmp") + read(dir / longest), "newthe user'sx");
     EXPECT_EQ(failureOf([&] { disk.open(dir / "missing.rc"); }), std::errc::no_such_file_or_directory);
     EXPECT_EQ(failureOf([&] { disk.open(dir / "folder.rc"); }), std::errc::is_a_directory);
     if (fs::exists("/proc/self/mem")) { // opens, and fails at the first read
@@ -45,13 +49,11 @@ TEST(DiskFileSystem, WritesAllOrNothingAndNamesWhyItFailed) {
     EXPECT_EQ(failureOf([&] { disk.replace(dir / "no-folder" / "out.rc", "x"); }),
               std::errc::no_such_file_or_directory);
     EXPECT_EQ(failureOf([&] { disk.replace(dir / "folder.rc", "x"); }), std::errc::is_a_directory);
-    EXPECT_EQ(failureOf([&] { disk.replace(dir / "taken.rc", "new"); }), std::errc::is_a_directory);
-    EXPECT_EQ(read(dir / "taken.rc"), "former");
-    // Only the one good write is left, and no temporary file of a failed one.
+    // The files written are there, and no temporary file of any write, good or failed.
     std::vector<fs::path> names(fs::directory_iterator(dir), fs::directory_iterator{});
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names,
-              (std::vector{dir / "folder.rc", dir / "out_已翻譯.rc", dir / "taken.rc", dir / "taken.rc.velb-tmp"}));
+    EXPECT_EQ(names, (std::vector{dir / "folder.rc", dir / longest, dir / "out.rc", dir / "out.rc.velb-tmp",
+                                  dir / "out_已翻譯.rc"}));
     fs::remove_all(dir);
 }
 
