@@ -165,7 +165,13 @@ public:
         }
     }
 
-    std::filesystem::path currentDirectory() override { return std::filesystem::current_path(); }
+    std::filesystem::path currentDirectory() override {
+        std::error_code code;
+        std::filesystem::path directory = std::filesystem::current_path(code);
+        if (code)
+            throw FileError(FileError::Operation::Read, ".", code);
+        return directory;
+    }
 };
 
 } // namespace

@@ -49,7 +49,8 @@ public:
     /// beside it and renamed over it only when complete, so a failure leaves any former
     /// file intact. Throws FileError.
     virtual void replace(const std::filesystem::path& path, std::string_view bytes) = 0;
-    /// The process's current directory at the moment of the call.
+    /// The process's current directory at the moment of the call. Throws FileError when it
+    /// cannot be named (it was deleted, say).
     virtual std::filesystem::path currentDirectory() = 0;
 };
 

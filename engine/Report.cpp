@@ -51,10 +51,14 @@ std::u16string reportText(int oldEnglishCount, int oldChineseCount, std::u16stri
 
 std::filesystem::path writeReport(int oldEnglishCount, int oldChineseCount, std::u16string_view unreplacedList,
                                   FileSystem& files, const CodePage& codePage) {
-    std::u16string path = files.currentDirectory().u16string();
-    path += static_cast<char16_t>(std::filesystem::path::preferred_separator);
-    path += kFileName;
-    const std::filesystem::path reportPath(path);
+    std::filesystem::path reportPath(std::u16string{kFileName});
+    try {
+        // The folder's name stays in the file system's own form, whatever bytes it holds.
+        reportPath = files.currentDirectory() / reportPath;
+    } catch (const FileError& error) {
+        // A current folder that was deleted, or cannot be named, leaves the report nowhere to go.
+        throw FileError(FileError::Operation::Write, reportPath, error.code());
+    }
     files.replace(reportPath, codePage.encode(reportText(oldEnglishCount, oldChineseCount, unreplacedList)));
     return reportPath;
 }

@@ -33,11 +33,14 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    // Runs velb-batch in the temporary folder under the given locale, its standard output going
-    // to the file "stdout" unless another is named; returns its exit status.
-    int run(const std::string& arguments, const std::string& locale = "C", const std::string& out = "stdout") {
-        const std::string command = "cd " + quoted(m_dir) + " && LC_ALL=" + locale + " '" VELB_BATCH "' " + arguments +
-                                    " >" + out + " 2>stderr";
+    // Runs velb-batch in the temporary folder under the given locale, after a shell command if
+    // one is given, its standard output going to the file "stdout" unless another is named;
+    // returns its exit status.
+    int run(const std::string& arguments, const std::string& locale = "C", const std::string& out = "stdout",
+            const std::string& before = "true") {
+        const std::string command = "cd " + quoted(m_dir) + " && " + before + " && LC_ALL=" + locale +
+                                    " '" VELB_BATCH "' " + arguments + " >" + quoted(m_dir / out) + " 2>" +
+                                    quoted(m_dir / "stderr");
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -109,6 +112,12 @@ TEST_F(BatchTest, FilesWrittenAndTheListAreToldEvenWhenTheRunFailsAfterThem) {
     EXPECT_EQ(output("stdout"), "IDD_OPTIONS  →未替換\nIDD_FIND  →未替換\nIDD_PROGRESS  →未替換\n");
     EXPECT_EQ(run("--merged --no-report " + m_examples + " new.rc", "C", "/dev/full"), 1);
     EXPECT_EQ(output("stderr"), "已寫入 new.rc\n無法輸出未替換的對話框清單。\n");
+    // A current folder deleted under the run leaves the report nowhere to go.
+    EXPECT_EQ(run("--merged " + m_examples + " " + quoted(m_dir / "new.rc"), "C", "stdout",
+                  "mkdir gone && cd gone && rmdir ../gone"),
+              1);
+    EXPECT_EQ(output("stderr"), "無法寫入檔案「Velb報告.txt」：找不到這個檔案或它所在的資料夾。\n已寫入 " +
+                                    (m_dir / "new.rc").string() + "\n");
 }
 
 TEST_F(BatchTest, UsageErrorsExitWithTwoAndHelpWithZero) {
