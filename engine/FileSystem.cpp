@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -21,7 +22,33 @@ FileError::FileError(Operation operation, std::filesystem::path path, std::error
                          code.message()),
       m_operation(operation), m_path(std::move(path)), m_code(code) {}
 
+const std::error_category& fileRefusalCategory() {
+    static const struct : std::error_category {
+        const char* name() const noexcept override { return "velb file refusal"; }
+        std::string message(int refusal) const override {
+            return refusal == static_cast<int>(FileRefusal::TooLarge) ? "too large to hold in memory"
+                                                                      : "not a regular file";
+        }
+    } category;
+    return category;
+}
+
 namespace {
+
+// A script takes about two and a half times its size in memory (its text in UTF-16, the line
+// offsets, its share of the output), and all three are held at once: one larger than a third
+// of the machine's memory cannot be carried whole, and would only make the system swap.
+std::uintmax_t largestScript() {
+#ifdef _WIN32
+    MEMORYSTATUSEX memory{};
+    memory.dwLength = sizeof memory;
+    const std::uintmax_t total = GlobalMemoryStatusEx(&memory) ? memory.ullTotalPhys : 0;
+#else
+    const std::uintmax_t total =
+        static_cast<std::uintmax_t>(sysconf(_SC_PHYS_PAGES)) * static_cast<std::uintmax_t>(sysconf(_SC_PAGE_SIZE));
+#endif
+    return total > 0 ? total / 3 : UINTMAX_MAX;
+}
 
 std::error_code lastError() {
     return {errno, std::generic_category()};
@@ -144,10 +171,16 @@ private:
 class DiskFileSystem : public FileSystem {
 public:
     std::unique_ptr<InputFile> open(const std::filesystem::path& path) override {
+        // Looked at before opening: a pipe with no writer would block the open itself.
         std::error_code code;
-        // A folder opens as a stream on some systems; name the real reason instead.
-        if (std::filesystem::is_directory(path, code))
+        const auto status = std::filesystem::status(path, code);
+        if (std::filesystem::is_directory(status))
             throw FileError(FileError::Operation::Read, path, std::make_error_code(std::errc::is_a_directory));
+        if (!code && !std::filesystem::is_regular_file(status))
+            throw FileError(FileError::Operation::Read, path, FileRefusal::NotRegularFile);
+        const std::uintmax_t size = code ? 0 : std::filesystem::file_size(path, code);
+        if (!code && size > largestScript())
+            throw FileError(FileError::Operation::Read, path, FileRefusal::TooLarge);
         return std::make_unique<DiskInputFile>(path);
     }
 

@@ -30,6 +30,16 @@ private:
     std::error_code m_code;
 };
 
+/// Why a file is refused before anything is read from it.
+enum class FileRefusal {
+    NotRegularFile = 1, ///< a folder, device, pipe or socket: it may never end, or never start
+    TooLarge,           ///< larger than this machine's memory could hold once decoded
+};
+const std::error_category& fileRefusalCategory();
+inline std::error_code make_error_code(FileRefusal refusal) {
+    return {static_cast<int>(refusal), fileRefusalCategory()};
+}
+
 /// A file open for reading, read from start to end in pieces.
 class InputFile {
 public:
@@ -43,7 +53,8 @@ public:
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
-    /// Opens a file for reading. Throws FileError.
+    /// Opens a regular file for reading; anything else, or a file too large to hold, is
+    /// refused with a FileRefusal. Throws FileError.
     virtual std::unique_ptr<InputFile> open(const std::filesystem::path& path) = 0;
     /// Makes bytes the whole content of the file at path: written to a temporary file
     /// beside it and renamed over it only when complete, so a failure leaves any former
@@ -58,3 +69,5 @@ public:
 FileSystem& diskFileSystem();
 
 } // namespace velb
+
+template <> struct std::is_error_code_enum<velb::FileRefusal> : std::true_type {};

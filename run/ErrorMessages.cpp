@@ -19,6 +19,10 @@ std::u16string reason(std::error_code code) {
         return u"磁碟是唯讀的";
     if (code == std::errc::filename_too_long)
         return u"路徑或檔名太長";
+    if (code == FileRefusal::NotRegularFile)
+        return u"這不是一般的檔案（可能是裝置或管道），無法當作資源檔讀取";
+    if (code == FileRefusal::TooLarge)
+        return u"檔案太大，這部電腦的記憶體容納不下";
     const std::string number = std::to_string(code.value());
     return u"系統錯誤，代碼 " + std::u16string(number.begin(), number.end());
 }

@@ -120,6 +120,18 @@ TEST_F(BatchTest, FilesWrittenAndTheListAreToldEvenWhenTheRunFailsAfterThem) {
                                     (m_dir / "new.rc").string() + "\n");
 }
 
+TEST_F(BatchTest, InputsThatNeverEndOrCannotBeHeldAreRefusedAtOnce) {
+    ASSERT_EQ(std::system(("cd " + quoted(m_dir) + " && mkfifo pipe.rc && truncate -s 1T huge.rc").c_str()), 0);
+    const std::pair<std::string, std::string> inputs[] = {
+        {"pipe.rc", "這不是一般的檔案（可能是裝置或管道），無法當作資源檔讀取"},   // no writer: would block
+        {"/dev/zero", "這不是一般的檔案（可能是裝置或管道），無法當作資源檔讀取"}, // would never end
+        {"huge.rc", "檔案太大，這部電腦的記憶體容納不下"}};
+    for (const auto& [input, words] : inputs) {
+        EXPECT_EQ(run(input + " b c d"), 1);
+        EXPECT_EQ(output("stderr"), "無法讀取檔案「" + input + "」：" + words + "。\n");
+    }
+}
+
 TEST_F(BatchTest, UsageErrorsExitWithTwoAndHelpWithZero) {
     EXPECT_EQ(run("a b c"), 2);
     EXPECT_NE(output("stderr").find("OUTPUT is required"), std::string::npos);
