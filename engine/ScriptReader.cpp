@@ -10,7 +10,8 @@ constexpr std::u16string_view kHeaderMark = u"DIALOG FIXED IMPURE";
 constexpr std::u16string_view kNameEnd = u" DIALOG FIXED IMPURE";
 constexpr std::u16string_view kDialogEnd = u"END";
 constexpr std::u16string_view kLoadingCaption = u"讀取中...";
-constexpr std::size_t kReadSize = 1 << 20;
+constexpr std::size_t kLargestRead = 1 << 20;
+constexpr std::size_t kSmallestRead = 4096;
 
 bool isHeaderLine(std::u16string_view line) {
     return line.find(kHeaderMark) != std::u16string_view::npos;
@@ -32,6 +33,9 @@ void loadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, 
     // The file is read in pieces between lines, so no read keeps the window waiting long.
     // CR and LF never stand inside a double-byte character, so the bytes can be split into
     // lines before they are decoded.
+    // A small file is read in a piece its own size: each read first grows the buffer, and
+    // zero-filling a megabyte for a script of a few lines would cost more than the script.
+    const std::size_t readSize = std::clamp(file.size() + 1, kSmallestRead, kLargestRead);
     std::string bytes;
     std::size_t begin = 0;   // first byte of the next line
     std::size_t scanned = 0; // bytes from begin up to here hold no terminator
@@ -48,7 +52,7 @@ void loadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, 
             scanned = end - begin;
             begin = 0;
             const std::size_t kept = bytes.size();
-            bytes.resize(kept + kReadSize);
+            bytes.resize(kept + readSize);
             const std::size_t count = file.read(std::span(bytes).subspan(kept));
             bytes.resize(kept + count);
             atEnd = count == 0;
