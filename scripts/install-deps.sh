@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the windows need, those missing only.
+# Installs the Debian 12 packages the build, the tests and the windows need, those missing only,
+# and any further packages named as arguments.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libcli11-dev libgtest-dev libbenchmark-dev
-          fonts-arphic-uming xvfb xauth xdotool imagemagick clang-format)
+          fonts-arphic-uming xvfb xauth xdotool imagemagick clang-format "$@")
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

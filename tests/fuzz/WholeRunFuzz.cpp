@@ -1,0 +1,93 @@
+// libFuzzer target: whole runs over scripts cut from the fuzzer's bytes. The bytes up to the
+// first and the second NUL are the old English and old Chinese scripts, the rest the new one;
+// each run must complete in both output modes. Then the new script is carried over onto
+// itself, which must replace every dialog and write, byte for byte, its head, each dialog as
+// the last one of its name followed by an empty line, and its tail.
+
+#include "Execute.h"
+#include "MemoryFileSystem.h"
+#include "ScriptReader.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+namespace {
+
+using velb::OutputMode;
+
+struct FuzzView : velb::RunView {
+    std::array<std::u16string, 4> paths{u"/old_en.rc", u"/old_zh.rc", u"/new_en.rc", u"/out.rc"};
+    OutputMode mode = OutputMode::Separate;
+
+    void setExecuteAndExitEnabled(bool) override {}
+    void clearUnreplacedList() override {}
+    void addUnreplaced(std::u16string_view) override {}
+    void setStatus(std::u16string_view) override {}
+    void setBarMaximum(velb::Bar, int) override {}
+    void setBarPosition(velb::Bar, int) override {}
+    std::u16string readPath(velb::PathField field) override { return paths[velb::indexOf(field)]; }
+    OutputMode readOutputMode() override { return mode; }
+    bool readReportOption() override { return true; }
+    void showError(std::u16string_view) override { std::abort(); } // the disk in memory never fails
+    bool pumpEvents() override { return true; }
+    void showCompletion() override {}
+};
+
+velb::RunOutcome run(const std::array<std::string, 3>& scripts, OutputMode mode,
+                     velb::testing::MemoryFileSystem& files) {
+    files.files = {{"/old_en.rc", scripts[0]}, {"/old_zh.rc", scripts[1]}, {"/new_en.rc", scripts[2]}};
+    FuzzView view;
+    view.mode = mode;
+    const velb::RunOutcome outcome = velb::Execute(view, files);
+    if (outcome.kind != velb::RunOutcome::Kind::Completed)
+        std::abort();
+    return outcome;
+}
+
+// What carrying the script over onto itself must write: head, dialogs, tail.
+std::string carriedOver(const std::string& script) {
+    velb::LoadedScript loaded;
+    velb::testing::StringFile file(script);
+    struct : velb::ProgressView {
+        void setStatus(std::u16string_view) override {}
+        void setBarMaximum(velb::Bar, int) override {}
+        void setBarPosition(velb::Bar, int) override {}
+        void addUnreplaced(std::u16string_view) override {}
+        bool pumpEvents() override { return true; }
+    } quiet;
+    const velb::CodePage& codePage = velb::CodePage::system();
+    velb::loadLines(file, codePage, loaded.script, quiet);
+    velb::cutDialogs(loaded, quiet);
+    std::map<std::u16string_view, std::u16string_view> lastOfName;
+    for (const velb::Dialog& dialog : loaded.dialogs)
+        lastOfName[dialog.name] = dialog.body;
+    std::string bytes = codePage.encode(loaded.script.lines(1, loaded.frame.headEnd));
+    for (const velb::Dialog& dialog : loaded.dialogs)
+        bytes += codePage.encode(lastOfName[dialog.name]) + "\r\n";
+    return bytes + codePage.encode(loaded.script.lines(loaded.frame.tailStart, loaded.script.lineCount()));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::array<std::string, 3> scripts;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::size_t nul = std::min(input.find('\0'), input.size());
+        scripts[i] = input.substr(0, nul);
+        input.remove_prefix(std::min(nul + 1, input.size()));
+    }
+    scripts[2] = input;
+    velb::testing::MemoryFileSystem files;
+    run(scripts, OutputMode::Separate, files);
+    run(scripts, OutputMode::Merged, files);
+
+    if (!run({scripts[2], scripts[2], scripts[2]}, OutputMode::Merged, files).unreplacedList.empty())
+        std::abort();
+    if (files.files["/out.rc"] != carriedOver(scripts[2]))
+        std::abort();
+    return 0;
+}
