@@ -5,8 +5,7 @@
 // the last one of its name followed by an empty line, and its tail.
 
 #include "Execute.h"
-#include "MemoryFileSystem.h"
-#include "ScriptReader.h"
+#include "ScriptText.h"
 
 #include <array>
 #include <cstdint>
@@ -18,21 +17,23 @@ namespace {
 
 using velb::OutputMode;
 
+// A window that shows nothing, so the fuzzer's time goes into the run itself.
 struct FuzzView : velb::RunView {
-    std::array<std::u16string, 4> paths{u"/old_en.rc", u"/old_zh.rc", u"/new_en.rc", u"/out.rc"};
     OutputMode mode = OutputMode::Separate;
 
-    void setExecuteAndExitEnabled(bool) override {}
-    void clearUnreplacedList() override {}
-    void addUnreplaced(std::u16string_view) override {}
     void setStatus(std::u16string_view) override {}
     void setBarMaximum(velb::Bar, int) override {}
     void setBarPosition(velb::Bar, int) override {}
-    std::u16string readPath(velb::PathField field) override { return paths[velb::indexOf(field)]; }
+    void addUnreplaced(std::u16string_view) override {}
+    bool pumpEvents() override { return true; }
+    void setExecuteAndExitEnabled(bool) override {}
+    void clearUnreplacedList() override {}
+    std::u16string readPath(velb::PathField field) override {
+        return std::array{u"/old_en.rc", u"/old_zh.rc", u"/new_en.rc", u"/out.rc"}[velb::indexOf(field)];
+    }
     OutputMode readOutputMode() override { return mode; }
     bool readReportOption() override { return true; }
-    void showError(std::u16string_view) override { std::abort(); } // the disk in memory never fails
-    bool pumpEvents() override { return true; }
+    void showError(std::u16string_view) override {}
     void showCompletion() override {}
 };
 
@@ -42,7 +43,7 @@ velb::RunOutcome run(const std::array<std::string, 3>& scripts, OutputMode mode,
     FuzzView view;
     view.mode = mode;
     const velb::RunOutcome outcome = velb::Execute(view, files);
-    if (outcome.kind != velb::RunOutcome::Kind::Completed)
+    if (outcome.kind != velb::RunOutcome::Kind::Completed) // the disk in memory never fails
         std::abort();
     return outcome;
 }
@@ -51,13 +52,7 @@ velb::RunOutcome run(const std::array<std::string, 3>& scripts, OutputMode mode,
 std::string carriedOver(const std::string& script) {
     velb::LoadedScript loaded;
     velb::testing::StringFile file(script);
-    struct : velb::ProgressView {
-        void setStatus(std::u16string_view) override {}
-        void setBarMaximum(velb::Bar, int) override {}
-        void setBarPosition(velb::Bar, int) override {}
-        void addUnreplaced(std::u16string_view) override {}
-        bool pumpEvents() override { return true; }
-    } quiet;
+    velb::testing::QuietView quiet;
     const velb::CodePage& codePage = velb::CodePage::system();
     velb::loadLines(file, codePage, loaded.script, quiet);
     velb::cutDialogs(loaded, quiet);
