@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
 #include <random>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 namespace velb {
 namespace {
@@ -49,6 +54,20 @@ TEST(DiskFileSystem, WritesAllOrNothingAndNamesWhyItFailed) {
     EXPECT_EQ(failureOf([&] { disk.replace(dir / "no-folder" / "out.rc", "x"); }),
               std::errc::no_such_file_or_directory);
     EXPECT_EQ(failureOf([&] { disk.replace(dir / "folder.rc", "x"); }), std::errc::is_a_directory);
+#ifndef _WIN32
+    // A write that fails halfway, as on a full disk: files may grow no larger than one byte.
+    const rlimit unlimited = [] {
+        rlimit now{};
+        getrlimit(RLIMIT_FSIZE, &now);
+        return now;
+    }();
+    const rlimit oneByte{1, unlimited.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &oneByte);
+    const std::errc halfway = failureOf([&] { disk.replace(dir / "big.rc", "xx"); });
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    EXPECT_EQ(halfway, std::errc::file_too_large);
+#endif
     // The files written are there, and no temporary file of any write, good or failed.
     std::vector<fs::path> names(fs::directory_iterator(dir), fs::directory_iterator{});
     std::sort(names.begin(), names.end());
