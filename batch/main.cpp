@@ -4,6 +4,7 @@
 #include "CodePage.h"
 #include "ConsoleView.h"
 #include "Execute.h"
+#include "SignalStop.h"
 
 #include <CLI/CLI.hpp>
 
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
     request.mode = merged ? velb::OutputMode::Merged : velb::OutputMode::Separate;
     request.report = !noReport;
 
+    velb::stopCleanlyOnSignals();
     velb::ConsoleView view(std::move(request), isatty(fileno(stderr)) ? stderr : nullptr);
     const velb::RunOutcome outcome = velb::Execute(view);
     // Whatever became of the run, the files it wrote and the dialogs it left are told: a report

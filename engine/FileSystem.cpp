@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -54,6 +55,20 @@ std::error_code lastError() {
     return {errno, std::generic_category()};
 }
 
+// The temporary file being written, kept where a signal handler can remove it: in a fixed
+// buffer, since a handler may not allocate. Set once the file exists, cleared once it is gone.
+std::filesystem::path::value_type g_unfinished[4096];
+volatile std::sig_atomic_t g_unfinishedSet = 0;
+
+void markUnfinished(const std::filesystem::path& temporary) {
+    const auto& name = temporary.native();
+    if (name.size() >= std::size(g_unfinished))
+        return;
+    std::copy(name.begin(), name.end(), g_unfinished);
+    g_unfinished[name.size()] = 0;
+    g_unfinishedSet = 1;
+}
+
 #ifdef _WIN32
 
 std::error_code lastSystemError() {
@@ -70,6 +85,7 @@ std::error_code writeNewFile(const std::filesystem::path& path, std::string_view
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return lastSystemError();
+    markUnfinished(path);
     std::error_code code;
     for (std::size_t done = 0; done < bytes.size() && !code;) {
         const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 30));
@@ -95,6 +111,7 @@ std::error_code writeNewFile(const std::filesystem::path& path, std::string_view
     const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (file < 0)
         return lastError();
+    markUnfinished(path);
     std::error_code code;
     for (std::size_t done = 0; done < bytes.size() && !code;) {
         const ssize_t count = ::write(file, bytes.data() + done, bytes.size() - done);
@@ -185,6 +202,9 @@ public:
     }
 
     void replace(const std::filesystem::path& path, std::string_view bytes) override {
+        struct Finished {
+            ~Finished() { g_unfinishedSet = 0; }
+        } finished;
         std::filesystem::path temporary;
         // A folder at path is found by the rename, which refuses to put a file in its place.
         std::error_code code = writeTemporary(path, bytes, temporary);
@@ -208,6 +228,16 @@ public:
 };
 
 } // namespace
+
+void discardUnfinishedWrite() noexcept {
+    if (!g_unfinishedSet)
+        return;
+#ifdef _WIN32
+    DeleteFileW(g_unfinished);
+#else
+    ::unlink(g_unfinished);
+#endif
+}
 
 FileSystem& diskFileSystem() {
     static DiskFileSystem disk;

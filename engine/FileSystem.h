@@ -68,6 +68,10 @@ public:
 /// The real disk.
 FileSystem& diskFileSystem();
 
+/// Removes the temporary file that the real disk is writing at this moment, if any, so that a
+/// program stopped by a signal leaves nothing half-written. Safe in a signal handler.
+void discardUnfinishedWrite() noexcept;
+
 } // namespace velb
 
 template <> struct std::is_error_code_enum<velb::FileRefusal> : std::true_type {};

@@ -3,10 +3,13 @@
 
 #include "Form1.h"
 
+#include <SignalStop.h>
+
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    velb::stopCleanlyOnSignals();
     velb::Form1 window;
     window.show();
     return QApplication::exec();

@@ -76,5 +76,28 @@ TEST(DiskFileSystem, WritesAllOrNothingAndNamesWhyItFailed) {
     fs::remove_all(dir);
 }
 
+#ifndef _WIN32
+TEST(DiskFileSystemDeathTest, ProgramStoppedBySignalMidWriteLeavesNoTemporaryFile) {
+    // The file-size limit makes the system signal in the middle of the write, every time.
+    const fs::path dir = fs::temp_directory_path() / ("velb-signal-" + std::to_string(std::random_device{}()));
+    fs::create_directories(dir);
+    EXPECT_EXIT(
+        {
+            std::signal(SIGXFSZ, [](int signal) {
+                discardUnfinishedWrite();
+                std::_Exit(128 + signal);
+            });
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 1;
+            setrlimit(RLIMIT_FSIZE, &limit);
+            diskFileSystem().replace(dir / "out.rc", "xx");
+        },
+        ::testing::ExitedWithCode(128 + SIGXFSZ), "");
+    EXPECT_TRUE(fs::is_empty(dir));
+    fs::remove_all(dir);
+}
+#endif
+
 } // namespace
 } // namespace velb
