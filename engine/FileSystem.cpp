@@ -153,14 +153,13 @@ std::error_code writeTemporary(const std::filesystem::path& target, std::string_
 
 class DiskInputFile : public InputFile {
 public:
-    explicit DiskInputFile(const std::filesystem::path& path) : m_path(path) {
+    // size: the file's size as looked at before opening it.
+    DiskInputFile(const std::filesystem::path& path, std::uintmax_t size)
+        : m_path(path), m_size(static_cast<std::size_t>(size)) {
         errno = 0;
         m_in.open(path, std::ios::binary);
         if (!m_in)
             throw FileError(FileError::Operation::Read, path, lastError());
-        std::error_code code;
-        const auto size = std::filesystem::file_size(path, code);
-        m_size = code ? 0 : static_cast<std::size_t>(size);
     }
 
     std::size_t size() const override { return m_size; }
@@ -198,7 +197,7 @@ public:
         const std::uintmax_t size = code ? 0 : std::filesystem::file_size(path, code);
         if (!code && size > largestScript())
             throw FileError(FileError::Operation::Read, path, FileRefusal::TooLarge);
-        return std::make_unique<DiskInputFile>(path);
+        return std::make_unique<DiskInputFile>(path, code ? 0 : size);
     }
 
     void replace(const std::filesystem::path& path, std::string_view bytes) override {

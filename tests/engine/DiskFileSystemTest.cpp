@@ -26,6 +26,18 @@ template <typename Action> std::errc failureOf(Action action) {
     return std::errc{};
 }
 
+#ifndef _WIN32
+// Lets files grow no larger than `bytes`, so that a write fails halfway, as on a full disk;
+// returns the limit as it was.
+rlimit limitFileSize(rlim_t bytes) {
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const rlimit limited{bytes, before.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limited);
+    return before;
+}
+#endif
+
 TEST(DiskFileSystem, WritesAllOrNothingAndNamesWhyItFailed) {
     const fs::path dir = fs::temp_directory_path() / ("velb-disk-" + std::to_string(std::random_device{}()));
     fs::remove_all(dir);
@@ -55,17 +67,11 @@ TEST(DiskFileSystem, WritesAllOrNothingAndNamesWhyItFailed) {
               std::errc::no_such_file_or_directory);
     EXPECT_EQ(failureOf([&] { disk.replace(dir / "folder.rc", "x"); }), std::errc::is_a_directory);
 #ifndef _WIN32
-    // A write that fails halfway, as on a full disk: files may grow no larger than one byte.
-    const rlimit unlimited = [] {
-        rlimit now{};
-        getrlimit(RLIMIT_FSIZE, &now);
-        return now;
-    }();
-    const rlimit oneByte{1, unlimited.rlim_max};
+    // A write that fails halfway: the file may grow no larger than one byte.
     std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &oneByte);
+    const rlimit before = limitFileSize(1);
     const std::errc halfway = failureOf([&] { disk.replace(dir / "big.rc", "xx"); });
-    setrlimit(RLIMIT_FSIZE, &unlimited);
+    setrlimit(RLIMIT_FSIZE, &before);
     EXPECT_EQ(halfway, std::errc::file_too_large);
 #endif
     // The files written are there, and no temporary file of any write, good or failed.
@@ -87,10 +93,7 @@ TEST(DiskFileSystemDeathTest, ProgramStoppedBySignalMidWriteLeavesNoTemporaryFil
                 discardUnfinishedWrite();
                 std::_Exit(128 + signal);
             });
-            rlimit limit{};
-            getrlimit(RLIMIT_FSIZE, &limit);
-            limit.rlim_cur = 1;
-            setrlimit(RLIMIT_FSIZE, &limit);
+            limitFileSize(1);
             diskFileSystem().replace(dir / "out.rc", "xx");
         },
         ::testing::ExitedWithCode(128 + SIGXFSZ), "");
