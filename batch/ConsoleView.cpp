@@ -31,7 +31,7 @@ void ConsoleView::setBarPosition(Bar bar, int position) {
     m_position[indexOf(bar)] = position;
 }
 
-std::u16string ConsoleView::readPath(PathField field) {
+std::filesystem::path ConsoleView::readPath(PathField field) {
     return m_request.paths[indexOf(field)];
 }
 

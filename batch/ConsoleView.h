@@ -9,12 +9,13 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace velb {
 
 struct BatchRequest {
-    std::array<std::u16string, 4> paths; ///< old English, old Chinese, new English, output
+    std::array<std::filesystem::path, 4> paths; ///< old English, old Chinese, new English, output
     OutputMode mode = OutputMode::Separate;
     bool report = true;
 };
@@ -30,7 +31,7 @@ public:
     void setStatus(std::u16string_view status) override;
     void setBarMaximum(Bar bar, int maximum) override;
     void setBarPosition(Bar bar, int position) override;
-    std::u16string readPath(PathField field) override;
+    std::filesystem::path readPath(PathField field) override;
     OutputMode readOutputMode() override { return m_request.mode; }
     bool readReportOption() override { return m_request.report; }
     void showError(std::u16string_view message) override;

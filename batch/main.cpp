@@ -25,10 +25,6 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr int kRunFailed = 1;
 
-std::u16string argumentText(const std::string& argument) {
-    return std::filesystem::path(argument).u16string();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -54,7 +50,7 @@ int main(int argc, char** argv) {
 
     velb::BatchRequest request;
     for (std::size_t i = 0; i < paths.size(); ++i)
-        request.paths[i] = argumentText(paths[i]);
+        request.paths[i] = paths[i];
     request.mode = merged ? velb::OutputMode::Merged : velb::OutputMode::Separate;
     request.report = !noReport;
 
@@ -64,7 +60,7 @@ int main(int argc, char** argv) {
     // Whatever became of the run, the files it wrote and the dialogs it left are told: a report
     // that fails after the outputs were written must not hide them.
     for (const std::filesystem::path& written : outcome.written)
-        std::fprintf(stderr, "已寫入 %s\n", written.string().c_str());
+        std::fprintf(stderr, "已寫入 %s\n", velb::toUtf8(velb::displayName(written)).c_str());
     // One line per unreplaced dialog, in the console's own line ends.
     std::string list = velb::toUtf8(outcome.unreplacedList);
     std::erase(list, '\r');

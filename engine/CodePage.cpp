@@ -2,8 +2,9 @@
 
 #include "PlatformConverter.h"
 
+#include <algorithm>
 #include <filesystem>
-#include <stdexcept>
+#include <optional>
 
 namespace velb {
 namespace {
@@ -16,6 +17,12 @@ constexpr std::uint16_t kSingleByteOffset = 1; // m_bytesOf: one byte b is store
 bool isSurrogate(char16_t c) {
     return c >= 0xD800 && c <= 0xDFFF;
 }
+bool isHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 bool isEscape(char16_t c) {
     return (c & 0xFF00) == kEscapeBase;
 }
@@ -26,15 +33,21 @@ bool isTrailByte(unsigned char b) {
 
 } // namespace
 
-CodePage::CodePage(const std::string& name) : m_pair(0x10000, kNone), m_bytesOf(0x10000, kNoBytes) {
-    PlatformConverter converter(name);
+CodePage::CodePage(unsigned number) : m_number(number) {
+    auto converter = std::make_unique<PlatformConverter>(number);
+    if (number == kUtf8CodePage) {
+        m_utf8 = std::move(converter);
+        return;
+    }
+    m_pair.assign(0x10000, kNone);
+    m_bytesOf.assign(0x10000, kNoBytes);
     // A byte sequence is taken into the tables only when it decodes to one character that
     // encodes back to the very same bytes; everything else will be escaped.
     auto roundTrip = [&converter](std::string_view bytes) -> char16_t {
-        const std::u16string text = converter.decode(bytes);
-        if (text.size() != 1 || isSurrogate(text[0]) || text[0] == kNone)
+        const std::optional<std::u16string> text = converter->decode(bytes);
+        if (!text || text->size() != 1 || isSurrogate((*text)[0]) || (*text)[0] == kNone)
             return kNone;
-        return converter.encode(text[0]) == bytes ? text[0] : kNone;
+        return converter->encode(*text) == bytes ? (*text)[0] : kNone;
     };
     for (unsigned b = 0; b < 0x100; ++b) {
         const char byte = static_cast<char>(b);
@@ -59,17 +72,15 @@ CodePage::CodePage(const std::string& name) : m_pair(0x10000, kNone), m_bytesOf(
 }
 
 const CodePage& CodePage::system() {
-    static const CodePage codePage = [] {
-        try {
-            return CodePage(systemCodePageName());
-        } catch (const std::invalid_argument&) {
-            return CodePage("CP950");
-        }
-    }();
+    static const CodePage codePage(systemCodePageNumber());
     return codePage;
 }
 
 void CodePage::decodeAppend(std::string_view bytes, std::u16string& text) const {
+    if (m_utf8) {
+        decodeUtf8(bytes, text);
+        return;
+    }
     // Each byte gives at most one character, so the text is grown once and written in place.
     const std::size_t start = text.size();
     text.resize(start + bytes.size());
@@ -97,6 +108,10 @@ void CodePage::decodeAppend(std::string_view bytes, std::u16string& text) const 
 }
 
 void CodePage::encodeAppend(std::u16string_view text, std::string& out) const {
+    if (m_utf8) {
+        encodeUtf8(text, out);
+        return;
+    }
     // Each character gives at most two bytes, so the bytes are grown once and written in place.
     const std::size_t start = out.size();
     out.resize(start + 2 * text.size());
@@ -117,6 +132,63 @@ void CodePage::encodeAppend(std::u16string_view text, std::string& out) const {
     out.resize(static_cast<std::size_t>(bytes - out.data()));
 }
 
+void CodePage::decodeUtf8(std::string_view bytes, std::u16string& text) const {
+    // A piece is taken as the converter reads it only when it converts back to the same bytes;
+    // the converter refuses a lone surrogate, so none can pass for an escape.
+    const auto exact = [this](std::string_view piece) -> std::optional<std::u16string> {
+        std::optional<std::u16string> decoded = m_utf8->decode(piece);
+        if (!decoded || m_utf8->encode(*decoded) != piece)
+            return std::nullopt;
+        return decoded;
+    };
+    if (const std::optional<std::u16string> whole = exact(bytes)) {
+        text += *whole;
+        return;
+    }
+    // Otherwise character by character: the shortest piece of one to four bytes that is a
+    // character, else the byte is escaped.
+    constexpr std::size_t kLongestCharacter = 4;
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::size_t length = 1;
+        std::optional<std::u16string> character;
+        for (; length <= kLongestCharacter && i + length <= bytes.size(); ++length) {
+            if ((character = exact(bytes.substr(i, length))))
+                break;
+        }
+        if (character) {
+            text += *character;
+            i += length;
+        } else {
+            text += static_cast<char16_t>(kEscapeBase | static_cast<unsigned char>(bytes[i]));
+            ++i;
+        }
+    }
+}
+
+void CodePage::encodeUtf8(std::u16string_view text, std::string& out) const {
+    // Runs of characters go to the converter whole; an escape becomes its byte, and a lone
+    // surrogate that is no escape, which has no UTF-8 form, becomes '?'.
+    std::size_t runStart = 0;
+    auto flushRun = [&](std::size_t end) {
+        const std::u16string_view run = text.substr(runStart, end - runStart);
+        // Surrogates are taken out of the run, so every run converts.
+        out += m_utf8->encode(run).value_or(std::string(run.size(), '?'));
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
+            ++i;
+            continue;
+        }
+        if (!isSurrogate(c))
+            continue;
+        flushRun(i);
+        out += isEscape(c) ? static_cast<char>(c & 0xFF) : '?';
+        runStart = i + 1;
+    }
+    flushRun(text.size());
+}
+
 std::string CodePage::encode(std::u16string_view text) const {
     std::string out;
     out.reserve(text.size() * 2);
@@ -127,8 +199,7 @@ std::string CodePage::encode(std::u16string_view text) const {
 std::string toUtf8(std::u16string_view text) {
     std::u16string clean(text);
     for (std::size_t i = 0; i < clean.size(); ++i) {
-        const bool highWithLow = clean[i] >= 0xD800 && clean[i] <= 0xDBFF && i + 1 < clean.size() &&
-                                 clean[i + 1] >= 0xDC00 && clean[i + 1] <= 0xDFFF;
+        const bool highWithLow = isHighSurrogate(clean[i]) && i + 1 < clean.size() && isLowSurrogate(clean[i + 1]);
         if (highWithLow)
             ++i;
         else if (isSurrogate(clean[i]))

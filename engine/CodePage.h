@@ -6,12 +6,17 @@
 // turned back into their bytes on the way out. An undecodable double-byte pair is kept as
 // a pair, so its trail byte never reads as an ASCII letter.
 //
-// The platform converter (iconv, or MultiByteToWideChar on Windows) is asked once per
-// possible single byte and double-byte pair; the answers that survive the round trip make
-// the tables that the hot loops then use.
+// For a code page of one- and two-byte characters, the platform converter (iconv, or
+// MultiByteToWideChar on Windows) is asked once per possible single byte and double-byte
+// pair; the answers that survive the round trip make the tables that the hot loops then
+// use. UTF-8, whose characters run to four bytes, is handed to the converter a line at a
+// time instead, and only a line that does not convert whole is taken apart.
+
+#include "PlatformConverter.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,11 +26,11 @@ namespace velb {
 class CodePage {
 public:
     /// The code page of this system: on Windows the ANSI code page; elsewhere the locale's
-    /// charset when it is a legacy one, else CP950.
+    /// charset when it is a legacy one, else 950. Throws UnsupportedCodePage.
     static const CodePage& system();
-    /// A named code page as the platform converter knows it ("CP950", "BIG5", …). Throws
-    /// std::invalid_argument for a name the converter does not know.
-    explicit CodePage(const std::string& name);
+    /// Code page `number` (950, 1252, 65001 …). Throws UnsupportedCodePage.
+    explicit CodePage(unsigned number);
+    unsigned number() const { return m_number; }
 
     /// Appends the text of bytes to out; never fails, escaping what it cannot carry.
     void decodeAppend(std::string_view bytes, std::u16string& out) const;
@@ -35,6 +40,13 @@ public:
     std::string encode(std::u16string_view text) const;
 
 private:
+    void decodeUtf8(std::string_view bytes, std::u16string& out) const;
+    void encodeUtf8(std::u16string_view text, std::string& out) const;
+
+    unsigned m_number;
+    // Set for UTF-8 only. The converter keeps state between calls, but each call starts it
+    // afresh, so the code page stays the same value to its users.
+    std::unique_ptr<PlatformConverter> m_utf8;
     static constexpr char16_t kNone = 0xFFFF; // no character decodes to this in any code page we accept
     std::array<char16_t, 256> m_single{};     // byte -> character, or kNone
     std::array<bool, 256> m_lead{};           // byte starts a double-byte pair

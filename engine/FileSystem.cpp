@@ -1,5 +1,7 @@
 #include "FileSystem.h"
 
+#include "CodePage.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -19,9 +21,21 @@
 namespace velb {
 
 FileError::FileError(Operation operation, std::filesystem::path path, std::error_code code)
-    : std::runtime_error((operation == Operation::Read ? "cannot read " : "cannot write ") + path.string() + ": " +
-                         code.message()),
+    : std::runtime_error((operation == Operation::Read ? "cannot read " : "cannot write ") + toUtf8(displayName(path)) +
+                         ": " + code.message()),
       m_operation(operation), m_path(std::move(path)), m_code(code) {}
+
+std::u16string displayName(const std::filesystem::path& path) {
+#ifdef _WIN32
+    const std::wstring& name = path.native();
+    return std::u16string(name.begin(), name.end());
+#else
+    static const CodePage utf8(kUtf8CodePage);
+    std::u16string name;
+    utf8.decodeAppend(path.native(), name);
+    return name;
+#endif
+}
 
 const std::error_category& fileRefusalCategory() {
     static const struct : std::error_category {

@@ -68,6 +68,10 @@ public:
 /// The real disk.
 FileSystem& diskFileSystem();
 
+/// A path as the user reads it in a message; never fails. A name whose bytes are not UTF-8,
+/// the file system's text on this side, keeps them as escapes (see CodePage).
+std::u16string displayName(const std::filesystem::path& path);
+
 /// Removes the temporary file that the real disk is writing at this moment, if any, so that a
 /// program stopped by a signal leaves nothing half-written. Safe in a signal handler.
 void discardUnfinishedWrite() noexcept;

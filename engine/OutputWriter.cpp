@@ -5,39 +5,40 @@ namespace velb {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+// The output path is taken apart in the file system's own form, so that a name whose bytes
+// are no text still names its pair.
+using NativeString = std::filesystem::path::string_type;
+using NativeChar = std::filesystem::path::value_type;
 #ifdef _WIN32
-constexpr std::u16string_view kSeparators = u"\\/";
+constexpr std::wstring_view kSeparators = L"\\/";
 #else
-constexpr std::u16string_view kSeparators = u"/";
+constexpr std::string_view kSeparators = "/";
 #endif
 
-char16_t lowerAscii(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
-}
-
-std::filesystem::path pathOf(std::u16string_view text) {
-    return std::filesystem::path(std::u16string(text));
+NativeChar lowerAscii(NativeChar c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<NativeChar>(c + ('a' - 'A')) : c;
 }
 
 // The name of one file of a separate pair.
-std::u16string separateOutputName(std::u16string_view outputPath, std::u16string_view suffix) {
+std::filesystem::path separateOutputName(const std::filesystem::path& outputPath, std::u16string_view suffix) {
+    const NativeString& path = outputPath.native();
     // Only the file name is searched: cutting at a folder named "my.rcfiles" would write
     // outside the chosen folder.
-    const std::size_t lastSeparator = outputPath.find_last_of(kSeparators);
-    const std::size_t nameStart = lastSeparator == std::u16string_view::npos ? 0 : lastSeparator + 1;
-    std::size_t baseEnd = outputPath.size();
-    for (std::size_t i = nameStart; i + 3 <= outputPath.size(); ++i) {
-        if (outputPath[i] == u'.' && lowerAscii(outputPath[i + 1]) == u'r' && lowerAscii(outputPath[i + 2]) == u'c') {
+    const std::size_t lastSeparator = path.find_last_of(kSeparators);
+    const std::size_t nameStart = lastSeparator == NativeString::npos ? 0 : lastSeparator + 1;
+    std::size_t baseEnd = path.size();
+    for (std::size_t i = nameStart; i + 3 <= path.size(); ++i) {
+        if (path[i] == '.' && lowerAscii(path[i + 1]) == 'r' && lowerAscii(path[i + 2]) == 'c') {
             baseEnd = i;
             break;
         }
     }
-    return std::u16string(outputPath.substr(0, baseEnd)).append(suffix);
+    return std::filesystem::path(path.substr(0, baseEnd)) += std::filesystem::path(suffix);
 }
 
 } // namespace
 
-void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, std::u16string_view outputPath,
+void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, const std::filesystem::path& outputPath,
                  FileSystem& files, std::vector<std::filesystem::path>& written, const CodePage& codePage) {
     const ResourceScript& script = newEnglish.script;
     const std::u16string_view head = script.lines(1, newEnglish.frame.headEnd);
@@ -57,15 +58,14 @@ void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, std::
     };
 
     if (match.mode == OutputMode::Merged) {
-        const std::filesystem::path path = pathOf(outputPath);
-        files.replace(path, assemble(match.replacementTable));
-        written.push_back(path);
+        files.replace(outputPath, assemble(match.replacementTable));
+        written.push_back(outputPath);
         return;
     }
     const std::string translated = assemble(match.replacementTable);
     const std::string untranslated = assemble(match.untranslated);
-    const std::filesystem::path translatedPath = pathOf(separateOutputName(outputPath, u"_已翻譯.rc"));
-    const std::filesystem::path untranslatedPath = pathOf(separateOutputName(outputPath, u"_未翻譯.rc"));
+    const std::filesystem::path translatedPath = separateOutputName(outputPath, u"_已翻譯.rc");
+    const std::filesystem::path untranslatedPath = separateOutputName(outputPath, u"_未翻譯.rc");
     files.replace(translatedPath, translated);
     written.push_back(translatedPath);
     files.replace(untranslatedPath, untranslated);

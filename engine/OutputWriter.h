@@ -17,7 +17,7 @@ namespace velb {
 /// complete, so that a failure on the second file of a pair still tells of the first. A
 /// separate pair is named after the output path up to the first ".rc" (any letter case) of
 /// its file-name part, or the whole path when there is none. Throws FileError.
-void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, std::u16string_view outputPath,
+void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, const std::filesystem::path& outputPath,
                  FileSystem& files, std::vector<std::filesystem::path>& written,
                  const CodePage& codePage = CodePage::system());
 

@@ -31,7 +31,7 @@ std::u16string reason(std::error_code code) {
 
 std::u16string fileErrorMessage(const FileError& error) {
     const std::u16string action = error.operation() == FileError::Operation::Read ? u"無法讀取檔案" : u"無法寫入檔案";
-    return action + u"「" + error.path().u16string() + u"」：" + reason(error.code()) + u"。";
+    return action + u"「" + displayName(error.path()) + u"」：" + reason(error.code()) + u"。";
 }
 
 } // namespace velb

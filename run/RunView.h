@@ -7,6 +7,7 @@
 #include "DialogMatcher.h"
 #include "ProgressView.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -22,8 +23,9 @@ public:
     /// Empties the list of unreplaced dialogs (Text5).
     virtual void clearUnreplacedList() = 0;
 
-    /// The text of a path field at the moment of the call.
-    virtual std::u16string readPath(PathField field) = 0;
+    /// The path in a path field at the moment of the call, in the file system's own form, so
+    /// that a name whose bytes are no text still names its file.
+    virtual std::filesystem::path readPath(PathField field) = 0;
     /// The option buttons at the moment of the call: merged when Option1(0) is set, else separate.
     virtual OutputMode readOutputMode() = 0;
     /// Whether the report box (Check1) is ticked at the moment of the call.

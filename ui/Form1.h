@@ -46,7 +46,7 @@ public:
     void setStatus(std::u16string_view status) override;
     void setBarMaximum(Bar bar, int maximum) override;
     void setBarPosition(Bar bar, int position) override;
-    std::u16string readPath(PathField field) override;
+    std::filesystem::path readPath(PathField field) override;
     OutputMode readOutputMode() override;
     bool readReportOption() override;
     void showError(std::u16string_view message) override;

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -63,8 +64,9 @@ void Form1::setBarPosition(Bar bar, int position) {
     m_barPosition[indexOf(bar)] = position;
 }
 
-std::u16string Form1::readPath(PathField field) {
-    return m_pathFields[indexOf(field)]->text().toStdU16String();
+std::filesystem::path Form1::readPath(PathField field) {
+    // Qt's own way from a field to a file name, which never fails on text that has none.
+    return QFile::encodeName(m_pathFields[indexOf(field)]->text()).toStdString();
 }
 
 OutputMode Form1::readOutputMode() {

@@ -132,6 +132,20 @@ TEST_F(BatchTest, InputsThatNeverEndOrCannotBeHeldAreRefusedAtOnce) {
     }
 }
 
+TEST_F(BatchTest, NamesWhoseBytesAreNoTextStillNameTheirFiles) {
+    // "新版" in Big5: to a UTF-8 file system these bytes are a name but no text.
+    const std::string name = "\xB7\x73\xAA\xA9";
+    fs::copy_file(fs::path(VELB_EXAMPLES) / "new_en.rc", m_dir / (name + ".rc"));
+    const std::string old =
+        quoted(fs::path(VELB_EXAMPLES) / "old_en.rc") + " " + quoted(fs::path(VELB_EXAMPLES) / "old_zh.rc");
+    ASSERT_EQ(run(old + " '" + name + ".rc' '" + name + ".rc'"), 0) << output("stderr");
+    EXPECT_EQ(contents(m_dir / (name + "_已翻譯.rc")), golden("separate/new_已翻譯.rc"));
+    EXPECT_EQ(contents(m_dir / (name + "_未翻譯.rc")), golden("separate/new_未翻譯.rc"));
+    // In a message the bytes that are no text show as replacement characters.
+    EXPECT_EQ(run("'" + name + "x.rc' b c d"), 1);
+    EXPECT_EQ(output("stderr"), "無法讀取檔案「\uFFFDs\uFFFD\uFFFDx.rc」：找不到這個檔案或它所在的資料夾。\n");
+}
+
 TEST_F(BatchTest, UsageErrorsExitWithTwoAndHelpWithZero) {
     EXPECT_EQ(run("a b c"), 2);
     EXPECT_NE(output("stderr").find("OUTPUT is required"), std::string::npos);

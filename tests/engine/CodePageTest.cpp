@@ -37,11 +37,34 @@ TEST(CodePage, DecodesBig5AndEscapesAnUndecodablePairWholeSoItsTrailByteNeverRea
         EXPECT_EQ(decode(bytes), text) << ::testing::PrintToString(bytes);
         EXPECT_EQ(big5().encode(text), bytes);
     }
-    EXPECT_EQ(big5().encode(u"a\u0E01b"), "a?b"); // a Thai letter has no Big5 bytes
-    EXPECT_THROW(CodePage("NO-SUCH-CODE-PAGE"), std::invalid_argument);
+    EXPECT_EQ(big5().encode(u"a\u0E01b"), "a?b");       // a Thai letter has no Big5 bytes
+    EXPECT_THROW(CodePage(54936), UnsupportedCodePage); // GB18030 runs to four bytes
+}
+
+TEST(CodePage, Utf8TakesCharactersOfEveryLengthAndEscapesEachByteOfWhatIsNoCharacter) {
+    const CodePage utf8(kUtf8CodePage);
+    // An overlong form, an encoded surrogate, a lone continuation byte and a cut-off character.
+    const std::pair<std::string, std::u16string> cases[] = {
+        {"IDD_\xE9\x96\x8B \xF0\x9F\x98\x80\xC3\xA9", u"IDD_開 \U0001F600é"},
+        {"a\xC0\x80"
+         "b",
+         {u'a', escaped(0xC0), escaped(0x80), u'b'}},
+        {"\xED\xA0\x80\xE9\x96\x8B", {escaped(0xED), escaped(0xA0), escaped(0x80), u'開'}},
+        {"\x80\xE9\x96", {escaped(0x80), escaped(0xE9), escaped(0x96)}},
+    };
+    for (const auto& [bytes, text] : cases) {
+        std::u16string decoded;
+        utf8.decodeAppend(bytes, decoded);
+        EXPECT_EQ(decoded, text) << ::testing::PrintToString(bytes);
+        EXPECT_EQ(utf8.encode(text), bytes);
+    }
+    EXPECT_EQ(utf8.encode(u"a\xD800"
+                          u"b"),
+              "a?b"); // a lone half that is no escape
 }
 
 TEST(CodePage, RandomBytesSurviveTheRoundTrip) {
+    const CodePage utf8(kUtf8CodePage);
     std::mt19937 random(20261206);
     // Mostly high bytes, so lead and trail bytes meet in every combination.
     std::uniform_int_distribution<int> length(0, 64);
@@ -52,6 +75,9 @@ TEST(CodePage, RandomBytesSurviveTheRoundTrip) {
         for (char& b : bytes)
             b = static_cast<char>(high(random) ? 0x80 | byte(random) : byte(random) & 0x7F);
         ASSERT_EQ(big5().encode(decode(bytes)), bytes) << "round " << round;
+        std::u16string text;
+        utf8.decodeAppend(bytes, text);
+        ASSERT_EQ(utf8.encode(text), bytes) << "UTF-8, round " << round;
     }
 }
 

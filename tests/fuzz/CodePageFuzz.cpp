@@ -8,7 +8,7 @@
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const velb::CodePage big5("CP950");
+    static const velb::CodePage big5(950);
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     std::u16string text;
     big5.decodeAppend(bytes, text);

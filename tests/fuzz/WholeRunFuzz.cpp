@@ -28,7 +28,7 @@ struct FuzzView : velb::RunView {
     bool pumpEvents() override { return true; }
     void setExecuteAndExitEnabled(bool) override {}
     void clearUnreplacedList() override {}
-    std::u16string readPath(velb::PathField field) override {
+    std::filesystem::path readPath(velb::PathField field) override {
         return std::array{u"/old_en.rc", u"/old_zh.rc", u"/new_en.rc", u"/out.rc"}[velb::indexOf(field)];
     }
     OutputMode readOutputMode() override { return mode; }

@@ -31,7 +31,7 @@ public:
     void setStatus(std::u16string_view status) override { record("status " + toUtf8(status)); }
     void setBarMaximum(Bar bar, int maximum) override { record("max " + barText(bar, maximum)); }
     void setBarPosition(Bar bar, int position) override { record("pos " + barText(bar, position)); }
-    std::u16string readPath(PathField field) override {
+    std::filesystem::path readPath(PathField field) override {
         record("read path " + std::to_string(static_cast<int>(field)));
         return paths[indexOf(field)];
     }

@@ -23,7 +23,7 @@ struct QuietView : ProgressView {
 };
 
 inline const CodePage& big5() {
-    static const CodePage codePage("CP950");
+    static const CodePage codePage(950);
     return codePage;
 }
 
