@@ -3,6 +3,7 @@
 
 #include "CodePage.h"
 #include "ConsoleView.h"
+#include "ErrorMessages.h"
 #include "Execute.h"
 #include "SignalStop.h"
 
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #ifdef _WIN32
 #include <io.h>
@@ -32,9 +34,13 @@ int main(int argc, char** argv) {
                  "velb-batch"};
     bool merged = false;
     bool noReport = false;
+    unsigned codePageNumber = 0;
     std::array<std::string, 4> paths;
     app.add_flag("--merged", merged, "write one merged script instead of a translated / untranslated pair");
     app.add_flag("--no-report", noReport, "write no report into the current directory");
+    const CLI::Option* codePageOption = app.add_option(
+        "--code-page", codePageNumber,
+        "read and write the scripts and the report in code page N (950, 936, 1252, 65001 ...) instead of the system's");
     app.add_option("OLD_ENGLISH", paths[0], "the previous release's English script")->required();
     app.add_option("OLD_CHINESE", paths[1], "the previous release's Traditional Chinese script")->required();
     app.add_option("NEW_ENGLISH", paths[2], "the new release's English script")->required();
@@ -48,6 +54,16 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
 
+    // A code page whose text the engine cannot carry exactly stops the run before it starts.
+    std::optional<velb::CodePage> requested;
+    const velb::CodePage* codePage = nullptr;
+    try {
+        codePage = codePageOption->count() != 0 ? &requested.emplace(codePageNumber) : &velb::CodePage::system();
+    } catch (const velb::UnsupportedCodePage& error) {
+        std::fprintf(stderr, "%s\n", velb::toUtf8(velb::unsupportedCodePageMessage(error)).c_str());
+        return codePageOption->count() != 0 ? kUsageError : kRunFailed;
+    }
+
     velb::BatchRequest request;
     for (std::size_t i = 0; i < paths.size(); ++i)
         request.paths[i] = paths[i];
@@ -56,7 +72,7 @@ int main(int argc, char** argv) {
 
     velb::stopCleanlyOnSignals();
     velb::ConsoleView view(std::move(request), isatty(fileno(stderr)) ? stderr : nullptr);
-    const velb::RunOutcome outcome = velb::Execute(view);
+    const velb::RunOutcome outcome = velb::Execute(view, velb::diskFileSystem(), *codePage);
     // Whatever became of the run, the files it wrote and the dialogs it left are told: a report
     // that fails after the outputs were written must not hide them.
     for (const std::filesystem::path& written : outcome.written)

@@ -59,7 +59,17 @@ std::filesystem::path writeReport(int oldEnglishCount, int oldChineseCount, std:
         // A current folder that was deleted, or cannot be named, leaves the report nowhere to go.
         throw FileError(FileError::Operation::Write, reportPath, error.code());
     }
-    files.replace(reportPath, codePage.encode(reportText(oldEnglishCount, oldChineseCount, unreplacedList)));
+    const std::u16string text = reportText(oldEnglishCount, oldChineseCount, unreplacedList);
+    std::string bytes = codePage.encode(text);
+    std::u16string carried;
+    codePage.decodeAppend(bytes, carried);
+    if (carried != text) {
+        // A code page without Chinese (an English Windows's 1252) would turn the report's words
+        // into rows of '?'. The report is then UTF-8, marked so that every editor reads it.
+        static const CodePage utf8(kUtf8CodePage);
+        bytes = "\xEF\xBB\xBF" + utf8.encode(text);
+    }
+    files.replace(reportPath, bytes);
     return reportPath;
 }
 

@@ -34,4 +34,10 @@ std::u16string fileErrorMessage(const FileError& error) {
     return action + u"「" + displayName(error.path()) + u"」：" + reason(error.code()) + u"。";
 }
 
+std::u16string unsupportedCodePageMessage(const UnsupportedCodePage& error) {
+    const std::string& name = error.name();
+    return u"不支援代碼頁 " + std::u16string(name.begin(), name.end()) +
+           u"：本程式只能原封不動地讀寫單位元組、雙位元組和 UTF-8 代碼頁的檔案。";
+}
+
 } // namespace velb

@@ -51,13 +51,15 @@ bool validate(RunView& view) {
 // Everything from reading the first script to writing the report. Each input is taken from
 // the view at the moment the run needs it: a script's path as its reading begins, the output
 // mode as matching begins, the output path and the report option when they are written.
-void runJob(ReplacementJob& job, RunView& view, FileSystem& files, RunOutcome& outcome) {
+void runJob(ReplacementJob& job, RunView& view, FileSystem& files, const CodePage& codePage, RunOutcome& outcome) {
     ReadScript(job.oldEnglish, view.readPath(PathField::OldEnglish), {Bar::OldEnglish, u"進行資源檔案分析..."}, view,
-               files);
+               files, codePage);
     view.setStatus(kReadingScript);
-    ReadScript(job.oldChinese, view.readPath(PathField::OldChinese), {Bar::OldChinese, kAnalysing}, view, files);
+    ReadScript(job.oldChinese, view.readPath(PathField::OldChinese), {Bar::OldChinese, kAnalysing}, view, files,
+               codePage);
     view.setStatus(kReadingScript);
-    ReadScript(job.newEnglish, view.readPath(PathField::NewEnglish), {Bar::NewEnglish, kAnalysing}, view, files);
+    ReadScript(job.newEnglish, view.readPath(PathField::NewEnglish), {Bar::NewEnglish, kAnalysing}, view, files,
+               codePage);
     view.setStatus(kReady);
 
     const OutputMode mode = view.readOutputMode();
@@ -65,17 +67,17 @@ void runJob(ReplacementJob& job, RunView& view, FileSystem& files, RunOutcome& o
     outcome.unreplacedList = job.match.unreplacedList;
 
     view.setStatus(kSaving);
-    writeOutput(job.newEnglish, job.match, view.readPath(PathField::Output), files, outcome.written);
+    writeOutput(job.newEnglish, job.match, view.readPath(PathField::Output), files, outcome.written, codePage);
     if (view.readReportOption()) {
         outcome.written.push_back(writeReport(static_cast<int>(job.oldEnglish.dialogs.size()),
                                               static_cast<int>(job.oldChinese.dialogs.size()), job.match.unreplacedList,
-                                              files));
+                                              files, codePage));
     }
 }
 
 } // namespace
 
-RunOutcome Execute(RunView& view, FileSystem& files) {
+RunOutcome Execute(RunView& view, FileSystem& files, const CodePage& codePage) {
     RunOutcome outcome;
     view.setExecuteAndExitEnabled(false);
     view.clearUnreplacedList();
@@ -88,7 +90,7 @@ RunOutcome Execute(RunView& view, FileSystem& files) {
 
     try {
         ReplacementJob job;
-        runJob(job, view, files, outcome);
+        runJob(job, view, files, codePage, outcome);
         view.setStatus(kDone);
         view.showCompletion();
     } catch (const RunStopped&) {

@@ -3,6 +3,7 @@
 // completion dialog, driving the reader, matching, the writer and the report in their
 // fixed order and keeping the view's captions and bars current.
 
+#include "CodePage.h"
 #include "FileSystem.h"
 #include "RunView.h"
 
@@ -24,7 +25,8 @@ struct RunOutcome {
     std::u16string unreplacedList;              ///< as last shown, one line per unreplaced dialog
 };
 
-/// Runs one job against the view. Files go through files (the real disk by default).
-RunOutcome Execute(RunView& view, FileSystem& files = diskFileSystem());
+/// Runs one job against the view. Files go through files (the real disk by default) and are
+/// read and written in codePage (the system's by default).
+RunOutcome Execute(RunView& view, FileSystem& files = diskFileSystem(), const CodePage& codePage = CodePage::system());
 
 } // namespace velb

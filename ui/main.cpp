@@ -3,13 +3,25 @@
 
 #include "Form1.h"
 
+#include <CodePage.h>
+#include <ErrorMessages.h>
 #include <SignalStop.h>
 
 #include <QApplication>
+#include <QMessageBox>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     velb::stopCleanlyOnSignals();
+    try {
+        velb::CodePage::system();
+    } catch (const velb::UnsupportedCodePage& error) {
+        // Scripts in a code page the program cannot carry exactly are never touched.
+        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(u"錯誤訊息"),
+                        QString::fromStdU16String(velb::unsupportedCodePageMessage(error)));
+        box.exec();
+        return 1;
+    }
     velb::Form1 window;
     window.show();
     return QApplication::exec();

@@ -1,6 +1,8 @@
 // velb-batch end to end, as scripts and CI drive it: the files it writes compared byte for
 // byte with golden copies, its exit status, and what it prints.
 
+#include "CodePage.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -144,6 +146,30 @@ TEST_F(BatchTest, NamesWhoseBytesAreNoTextStillNameTheirFiles) {
     // In a message the bytes that are no text show as replacement characters.
     EXPECT_EQ(run("'" + name + "x.rc' b c d"), 1);
     EXPECT_EQ(output("stderr"), "無法讀取檔案「\uFFFDs\uFFFD\uFFFDx.rc」：找不到這個檔案或它所在的資料夾。\n");
+}
+
+TEST_F(BatchTest, CodePageOptionReadsAndWritesEveryFileInIt) {
+    const velb::CodePage big5(950);
+    const velb::CodePage utf8(velb::kUtf8CodePage);
+    auto inUtf8 = [&](const std::string& bytes) {
+        std::u16string text;
+        big5.decodeAppend(bytes, text);
+        return utf8.encode(text);
+    };
+    for (const char* name : {"old_en.rc", "old_zh.rc", "new_en.rc"})
+        std::ofstream(m_dir / name, std::ios::binary) << inUtf8(contents(fs::path(VELB_EXAMPLES) / name));
+    ASSERT_EQ(run("--code-page 65001 old_en.rc old_zh.rc new_en.rc new.rc"), 0) << output("stderr");
+    for (const char* name : {"new_已翻譯.rc", "new_未翻譯.rc", "Velb報告.txt"})
+        EXPECT_EQ(output(name), inUtf8(golden(fs::path("separate") / name))) << name;
+    // An English Windows's 1252 has no Chinese: the scripts still come out byte for byte, and
+    // the report in UTF-8 rather than as rows of '?'.
+    ASSERT_EQ(run("--code-page 1252 " + m_examples + " new.rc"), 0) << output("stderr");
+    EXPECT_EQ(output("new_已翻譯.rc"), golden("separate/new_已翻譯.rc"));
+    EXPECT_EQ(output("new_未翻譯.rc"), golden("separate/new_未翻譯.rc"));
+    EXPECT_EQ(output("Velb報告.txt"), "\xEF\xBB\xBF" + inUtf8(golden("separate/Velb報告.txt")));
+    EXPECT_EQ(run("--code-page 54936 " + m_examples + " new.rc"), 2);
+    EXPECT_EQ(output("stderr"),
+              "不支援代碼頁 54936：本程式只能原封不動地讀寫單位元組、雙位元組和 UTF-8 代碼頁的檔案。\n");
 }
 
 TEST_F(BatchTest, UsageErrorsExitWithTwoAndHelpWithZero) {
