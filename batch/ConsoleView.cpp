@@ -1,6 +1,6 @@
 #include "ConsoleView.h"
 
-#include "CodePage.h"
+#include "ConsoleText.h"
 
 #include <cstdio>
 #include <utility>
@@ -10,7 +10,12 @@ namespace velb {
 namespace {
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 constexpr int kBarWidth = 30;
-constexpr const char* kClearLine = "\r\033[K";
+constexpr std::u16string_view kClearLine = u"\r\033[K";
+
+std::u16string numberText(int n) {
+    const std::string digits = std::to_string(n);
+    return std::u16string(digits.begin(), digits.end());
+}
 } // namespace
 
 ConsoleView::ConsoleView(BatchRequest request, std::FILE* progressLine)
@@ -37,7 +42,7 @@ std::filesystem::path ConsoleView::readPath(PathField field) {
 
 void ConsoleView::showError(std::u16string_view message) {
     clearProgress();
-    std::fprintf(stderr, "%s\n", toUtf8(message).c_str());
+    writeConsoleText(stderr, std::u16string(message) + u"\n");
 }
 
 bool ConsoleView::pumpEvents() {
@@ -57,18 +62,17 @@ void ConsoleView::showCompletion() {
 
 void ConsoleView::clearProgress() {
     if (m_progressLine)
-        std::fputs(kClearLine, m_progressLine);
+        writeConsoleText(m_progressLine, kClearLine);
 }
 
 void ConsoleView::drawProgress() {
     const int maximum = m_maximum[indexOf(m_bar)];
     const int position = m_position[indexOf(m_bar)];
     const int filled = maximum > 0 ? static_cast<int>(static_cast<long long>(position) * kBarWidth / maximum) : 0;
-    std::string bar(static_cast<std::size_t>(filled), '#');
-    bar.resize(kBarWidth, ' ');
-    std::fprintf(m_progressLine, "%s%s [%s] %d/%d", kClearLine, toUtf8(m_status).c_str(), bar.c_str(), position,
-                 maximum);
-    std::fflush(m_progressLine);
+    std::u16string bar(static_cast<std::size_t>(filled), u'#');
+    bar.resize(kBarWidth, u' ');
+    writeConsoleText(m_progressLine, std::u16string(kClearLine) + std::u16string(m_status) + u" [" + bar + u"] " +
+                                         numberText(position) + u"/" + numberText(maximum));
 }
 
 } // namespace velb

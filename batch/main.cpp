@@ -2,6 +2,7 @@
 // the window. Exit status 0 on success, 1 when the run fails, 2 on a usage error.
 
 #include "CodePage.h"
+#include "ConsoleText.h"
 #include "ConsoleView.h"
 #include "ErrorMessages.h"
 #include "Execute.h"
@@ -13,6 +14,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include <io.h>
@@ -27,9 +30,17 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr int kRunFailed = 1;
 
-} // namespace
+// A path argument: on Windows the UTF-8 that the wide command line was turned into; elsewhere
+// the bytes themselves are the name, text or not.
+std::filesystem::path argumentPath(const std::string& argument) {
+#ifdef _WIN32
+    return std::u8string(argument.begin(), argument.end());
+#else
+    return argument;
+#endif
+}
 
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     CLI::App app{"Carries the translation of every unchanged dialog over to a new release's resource script.",
                  "velb-batch"};
     bool merged = false;
@@ -60,29 +71,50 @@ int main(int argc, char** argv) {
     try {
         codePage = codePageOption->count() != 0 ? &requested.emplace(codePageNumber) : &velb::CodePage::system();
     } catch (const velb::UnsupportedCodePage& error) {
-        std::fprintf(stderr, "%s\n", velb::toUtf8(velb::unsupportedCodePageMessage(error)).c_str());
+        velb::writeConsoleText(stderr, velb::unsupportedCodePageMessage(error) + u"\n");
         return codePageOption->count() != 0 ? kUsageError : kRunFailed;
     }
 
     velb::BatchRequest request;
     for (std::size_t i = 0; i < paths.size(); ++i)
-        request.paths[i] = paths[i];
+        request.paths[i] = argumentPath(paths[i]);
     request.mode = merged ? velb::OutputMode::Merged : velb::OutputMode::Separate;
     request.report = !noReport;
 
     velb::stopCleanlyOnSignals();
-    velb::ConsoleView view(std::move(request), isatty(fileno(stderr)) ? stderr : nullptr);
+    const bool progressLine = isatty(fileno(stderr)) && velb::enableProgressEscapes(stderr);
+    velb::ConsoleView view(std::move(request), progressLine ? stderr : nullptr);
     const velb::RunOutcome outcome = velb::Execute(view, velb::diskFileSystem(), *codePage);
     // Whatever became of the run, the files it wrote and the dialogs it left are told: a report
     // that fails after the outputs were written must not hide them.
     for (const std::filesystem::path& written : outcome.written)
-        std::fprintf(stderr, "已寫入 %s\n", velb::toUtf8(velb::displayName(written)).c_str());
+        velb::writeConsoleText(stderr, u"已寫入 " + velb::displayName(written) + u"\n");
     // One line per unreplaced dialog, in the console's own line ends.
-    std::string list = velb::toUtf8(outcome.unreplacedList);
-    std::erase(list, '\r');
-    if (std::fputs(list.c_str(), stdout) == EOF || std::fflush(stdout) != 0) {
-        std::fputs("無法輸出未替換的對話框清單。\n", stderr);
+    std::u16string list = outcome.unreplacedList;
+    std::erase(list, u'\r');
+    if (!velb::writeConsoleText(stdout, list)) {
+        velb::writeConsoleText(stderr, u"無法輸出未替換的對話框清單。\n");
         return kRunFailed;
     }
     return outcome.kind == velb::RunOutcome::Kind::Completed ? 0 : kRunFailed;
 }
+
+} // namespace
+
+#ifdef _WIN32
+// The wide command line, so that a name in any script reaches the program whole, whatever
+// the ANSI code page; CLI11 reads it as UTF-8.
+int wmain(int argc, wchar_t** wideArgv) {
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.push_back(velb::toUtf8(reinterpret_cast<const char16_t*>(wideArgv[i])));
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    return run(argc, argv.data());
+}
+#else
+int main(int argc, char** argv) {
+    return run(argc, argv);
+}
+#endif
