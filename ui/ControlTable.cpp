@@ -1,8 +1,9 @@
 #include "ControlTable.h"
 
+#include "CaptionFrame.h"
+
 #include <QCheckBox>
 #include <QEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -57,7 +58,7 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
     const auto caption = QString::fromUtf8(row.caption);
     switch (row.kind) {
     case ControlKind::Frame:
-        return new QGroupBox(caption, parent);
+        return new CaptionFrame(caption, parent);
     case ControlKind::Label:
         return new FittedLabel(caption, parent);
     case ControlKind::WrappedText: {

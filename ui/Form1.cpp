@@ -8,6 +8,7 @@
 
 #include <Execute.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -69,6 +70,12 @@ void Form1::connectCommands() {
     connect(m_executeButton, &QPushButton::clicked, this, &Form1::execute);
     connect(m_aboutButton, &QPushButton::clicked, this, &Form1::showAbout);
     connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { showDefaultButton(now); });
+}
+
+void Form1::showDefaultButton(QWidget* focused) {
+    if (focused && focused->window() == this)
+        m_executeButton->setDefault(!qobject_cast<QPushButton*>(focused) || focused == m_executeButton);
 }
 
 void Form1::browse(PathField field) {
@@ -85,10 +92,18 @@ void Form1::browse(PathField field) {
 }
 
 void Form1::execute() {
+    // Locking Execute passes the focus on to About. Enter during the run must open nothing,
+    // and after it must start the next run, as it did before: the focus comes back.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    qApp->installEventFilter(this);
     const auto outcome = velb::Execute(*this);
+    qApp->removeEventFilter(this);
     // A stopped run means the window was closed under it: leave it as the close left it.
-    if (outcome.kind != RunOutcome::Kind::Stopped)
+    if (outcome.kind != RunOutcome::Kind::Stopped) {
         showRunState();
+        if (focused)
+            focused->setFocus();
+    }
     // The run is over and the box shows its list; the window need not keep a second copy.
     m_unreplacedList = {};
     // The next run processes events at its first pump.
@@ -102,6 +117,17 @@ void Form1::showAbout() {
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // Only during a run: Enter in any control of this window does nothing.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {

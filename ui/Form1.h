@@ -54,6 +54,7 @@ public:
     void showCompletion() override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -70,6 +71,9 @@ private:
     void browse(PathField field);
     void execute();
     void showAbout();
+    // Execute looks like the default button unless the focus is on another button, which
+    // answers Enter itself.
+    void showDefaultButton(QWidget* focused);
 
     // Pushes the values the run has set since the last time into the widgets.
     void showRunState();

@@ -142,6 +142,32 @@ private slots:
         }
     }
 
+    void enterDuringARunOpensNothingAndAfterItStartsTheNext() {
+        Scripts scripts;
+        Window window;
+        window.fill(scripts.paths);
+        window.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window.form));
+        auto* execute = window.get<QPushButton>("Command5");
+        window.dialogs->whileCompletionOpen = [&] {
+            // Locked, Execute has passed the focus on, and it looks like no default button.
+            QCOMPARE(QApplication::focusWidget(), window.get("Command6"));
+            QVERIFY(!execute->isDefault());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        };
+        window.click("Command5");
+        const auto topLevels = QApplication::topLevelWidgets();
+        QVERIFY(
+            std::none_of(topLevels.begin(), topLevels.end(), [](QWidget* w) { return w->objectName() == "frmAbout"; }));
+        QCOMPARE(QApplication::focusWidget(), execute);
+        QVERIFY(execute->isDefault());
+        window.dialogs->whileCompletionOpen = [] {};
+        QTest::keyClick(execute, Qt::Key_Return);
+        QCOMPARE(window.dialogs->completions, 2);
+        window.get("Text5")->setFocus(); // a control that leaves Enter to the window
+        QVERIFY(execute->isDefault());
+    }
+
     void realDialogsEndTheRun() {
         // What the dialog showed, then the window once it has closed: the error box of an old
         // Chinese script that is missing, or the completion dialog closed by its close box.
