@@ -9,6 +9,8 @@
 namespace velb {
 
 class CaptionFrame : public QGroupBox {
+    Q_OBJECT
+
 public:
     using QGroupBox::QGroupBox;
 

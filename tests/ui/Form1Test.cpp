@@ -3,6 +3,7 @@
 
 #include "WindowChecks.h"
 
+#include <CaptionFrame.h>
 #include <Form1.h>
 #include <QueuedDialogs.h>
 
@@ -85,6 +86,19 @@ private slots:
         QVERIFY(window.get<QCheckBox>("Check1")->isChecked() && window.get<QAbstractButton>("Option1_1")->isChecked());
         for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5"})
             QVERIFY2(window.get(field)->property("readOnly").toBool(), field);
+    }
+
+    void controlsStandClearOfFrameLines() {
+        const Window window;
+        for (const auto* frame : window.form.findChildren<velb::CaptionFrame*>()) {
+            const int line = velb::CaptionFrame::kLineWidth;
+            const QRect inside(line, frame->lineTop() + line, frame->width() - 2 * line,
+                               frame->height() - frame->lineTop() - 2 * line);
+            for (const auto* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (!qobject_cast<const velb::CaptionFrame*>(control))
+                    QVERIFY2(inside.contains(control->geometry()), qPrintable(control->objectName()));
+            }
+        }
     }
 
     void mergedRunWithoutReportThroughBrowse() {
