@@ -2,6 +2,7 @@
 
 #include "ControlTable.h"
 #include "Looks.h"
+#include "ScreenCentre.h"
 #include "WindowKinds.h"
 
 #include <QPushButton>
@@ -46,6 +47,7 @@ void applyLooks(QWidget* box) {
 } // namespace
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
+    new ScreenCentre(this);
     dressWindow(this, "frmAbout", QStringLiteral("關於 Velbrix..."));
     setAttribute(Qt::WA_DeleteOnClose);
     setClientSize(this, 5730, 3150);

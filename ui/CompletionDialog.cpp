@@ -2,6 +2,7 @@
 
 #include "ControlTable.h"
 #include "Looks.h"
+#include "ScreenCentre.h"
 #include "WindowKinds.h"
 
 #include <QKeyEvent>
@@ -22,6 +23,7 @@ constexpr ControlRow kControls[] = {
 } // namespace
 
 CompletionDialog::CompletionDialog(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
+    new ScreenCentre(this);
     dressWindow(this, "Dialog", QStringLiteral("轉換完成!"));
     setClientSize(this, 3165, 1545);
     buildControls(this, kControls);

@@ -4,6 +4,7 @@
 #include "ControlTable.h"
 #include "Looks.h"
 #include "QtModalDialogs.h"
+#include "ScreenCentre.h"
 #include "WindowKinds.h"
 
 #include <Execute.h>
@@ -18,7 +19,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace velb {
 
@@ -41,7 +41,7 @@ Form1::Form1(std::unique_ptr<ModalDialogs> dialogs)
     findControls();
     connectCommands();
     m_pathFields[0]->setFocus();
-    move(screen()->availableGeometry().center() - rect().center());
+    new ScreenCentre(this);
 }
 
 Form1::~Form1() = default;

@@ -35,6 +35,7 @@ private slots:
             boxes.removeIf([](QWidget* window) { return window->objectName() != "frmAbout" || !window->isVisible(); });
             QCOMPARE(boxes.size(), 1);
             QPointer box = boxes.constFirst();
+            checkCentred(*box);
             bool outlived = false;
             QTimer::singleShot(0, box, [&] {
                 form->close();

@@ -17,6 +17,7 @@ private slots:
         QCOMPARE(dialog.findChild<QLabel*>("Image1")->pixmap().size(), QSize(32, 32));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        checkCentred(dialog);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(dialog.isVisible());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

@@ -139,6 +139,7 @@ private slots:
         Window window;
         window.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&window.form));
+        checkCentred(window.form);
         QStringList visited{QApplication::focusWidget()->objectName()};
         for (int i = 0; i < 14; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -1,10 +1,18 @@
 #pragma once
-// The start-up check every window shares: its title, its fixed size with no minimize or
+// The checks every window shares: at start-up its title, its fixed size with no minimize or
 // maximize box, the control that has the focus, and the text each control first shows,
-// written out here so that a typo in a caption fails.
+// written out here so that a typo in a caption fails; once shown, its place on the screen.
 
 #include <QtTest>
 #include <QtWidgets>
+
+// A shown window's frame stands in the middle of its screen, to the pixel.
+inline void checkCentred(const QWidget& window) {
+    const QRect area = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    QCOMPARE(frame.topLeft() - area.topLeft(),
+             QPoint((area.width() - frame.width()) / 2, (area.height() - frame.height()) / 2));
+}
 
 inline void checkStartUp(const QWidget& window, const QString& title, QSize size, const char* focused,
                          const std::vector<std::pair<const char*, QString>>& texts) {
