@@ -1,6 +1,7 @@
 #include "QtModalDialogs.h"
 
 #include "CompletionDialog.h"
+#include "Looks.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -27,6 +28,8 @@ std::optional<QString> QtModalDialogs::chooseFile(QWidget* owner, FileDialog kin
 void QtModalDialogs::showError(QWidget* owner, const QString& message) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("錯誤訊息"), message, QMessageBox::NoButton, owner);
     box.addButton(QStringLiteral("確定"), QMessageBox::AcceptRole);
+    // A message box takes the system's face, not its owner's: it is given the window's own.
+    box.setFont(mingFont(9));
     box.exec();
 }
 

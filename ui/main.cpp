@@ -2,24 +2,24 @@
 // has closed, which may be an About box left open after the main window.
 
 #include "Form1.h"
+#include "QtModalDialogs.h"
+#include "QtTranslations.h"
 
 #include <CodePage.h>
 #include <ErrorMessages.h>
 #include <SignalStop.h>
 
 #include <QApplication>
-#include <QMessageBox>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     velb::stopCleanlyOnSignals();
+    velb::installQtTranslations(app);
     try {
         velb::CodePage::system();
     } catch (const velb::UnsupportedCodePage& error) {
         // Scripts in a code page the program cannot carry exactly are never touched.
-        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(u"錯誤訊息"),
-                        QString::fromStdU16String(velb::unsupportedCodePageMessage(error)));
-        box.exec();
+        velb::QtModalDialogs().showError(nullptr, QString::fromStdU16String(velb::unsupportedCodePageMessage(error)));
         return 1;
     }
     velb::Form1 window;

@@ -5,6 +5,7 @@
 
 #include <CaptionFrame.h>
 #include <Form1.h>
+#include <QtTranslations.h>
 #include <QueuedDialogs.h>
 
 namespace {
@@ -65,6 +66,8 @@ class Form1Test : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { velb::installQtTranslations(*qApp); }
+
     void startsReady() {
         Window window;
         checkStartUp(window.form, "Velbrix 對話框比對程式 for VC++", QSize(597, 432), "Text1",
@@ -188,7 +191,7 @@ private slots:
         // Chinese script that is missing, or the completion dialog closed by its close box.
         const QStringList shown[] = {
             {"錯誤訊息", "無法讀取檔案「missing.rc」：找不到這個檔案或它所在的資料夾。", "確定", "no icon",
-             "就緒... 0/81 0/100 0/100 0/100 Execute Exit"},
+             "window's font", "就緒... 0/81 0/100 0/100 0/100 Execute Exit"},
             {"Dialog", "轉換完成!", "工作完成... 81/81 81/81 91/91 5/5", "就緒... 0/81 0/81 0/91 0/5 Execute Exit"},
         };
         const QString oldChinese[] = {"missing.rc", VELB_EXAMPLES "/old_zh.rc"};
@@ -202,13 +205,30 @@ private slots:
                 const auto* box = qobject_cast<QMessageBox*>(modal);
                 seen = box ? QStringList{box->windowTitle(), box->text(),
                                          box->buttons().size() == 1 ? box->buttons()[0]->text() : "",
-                                         box->icon() == QMessageBox::NoIcon ? "no icon" : "icon"}
+                                         box->icon() == QMessageBox::NoIcon ? "no icon" : "icon",
+                                         box->font() == window.form.font() ? "window's font" : "another font"}
                            : QStringList{modal->objectName(), modal->windowTitle(), window.state()};
                 modal->close();
             });
             window.click("Command5");
             QCOMPARE(seen << window.state(), shown[i]);
         }
+    }
+
+    void browseOpensQtsFileDialogInChinese() {
+        const Window window(true);
+        QStringList seen;
+        whenModalOpens([&](QWidget* modal) {
+            const auto* buttons = modal->findChild<QDialogButtonBox*>();
+            seen << buttons->button(QDialogButtonBox::Open)->text()
+                 << buttons->button(QDialogButtonBox::Cancel)->text();
+            modal->close();
+        });
+        window.click("Command1");
+        const QString open = QFileDialog::tr("&Open");
+        const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        QVERIFY(open != "&Open" && cancel != "Cancel"); // Qt's translations are there
+        QCOMPARE(seen, (QStringList{open, cancel}));
     }
 
     void closingDuringRunStopsIt() {
