@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Starts the program on a virtual 96 DPI screen, works it as a user would (About, the four
-# Browse buttons, Execute on the example scripts) and saves what the screen shows into
-# docs/: the main window at start-up, the main window with the completion dialog open, and
-# the About box. Needs Xvfb, xdotool and ImageMagick.
+# Starts the program on a virtual 96 DPI screen with a window manager (openbox), works it as
+# a user would (About, the four Browse buttons, Execute on the example scripts) and saves
+# what the screen shows into docs/, each window with its frame: the main window at start-up,
+# the main window with the completion dialog open, and the About box. Needs Xvfb, openbox,
+# xdotool and ImageMagick.
 #
 #   scripts/screenshots.sh [path/to/Velb]     (default: build/release/ui/Velb)
 set -euo pipefail
@@ -14,7 +15,9 @@ if [ "${1:-}" != "--on-screen" ]; then
 fi
 program="$2"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+openbox &
+trap 'kill %1; rm -rf "$work"' EXIT
+sleep 1 # the window manager takes the screen before the first window maps
 
 # Waits until a window whose title matches appears, prints its id, and lets it paint.
 window() {
@@ -40,7 +43,7 @@ typeInto() {
 browse() {
     click "$1" "$2"
     local dialog
-    dialog="$(window "^(Open|Save As)$")"
+    dialog="$(window "^(開啟|另存新檔)$")"
     typeInto "$dialog" type --delay 5 "$3"
     typeInto "$dialog" key Return
     sleep 0.3
@@ -49,11 +52,11 @@ browse() {
 # The report goes into the program's current directory: keep it out of the repository.
 (cd "$work" && exec "$program") &
 main="$(window "^Velbrix ")"
-import -window "$main" docs/main-window.png
+import -frame -window "$main" docs/main-window.png
 
 click 472 367 # About
 about="$(window "^關於 Velbrix")"
-import -window "$about" docs/about.png
+import -frame -window "$about" docs/about.png
 typeInto "$about" key Return
 
 cp examples/old_en.rc examples/old_zh.rc examples/new_en.rc "$work"
@@ -63,8 +66,9 @@ browse 374 144 "$work/new_en.rc"
 browse 374 172 "$work/new_zh.rc"
 click 510 322 # Execute
 completion="$(window "^轉換完成!$")"
-# The dialog stands over the main window: take the screen where the main window is.
-eval "$(xdotool getwindowgeometry --shell "$main")"
+# The dialog stands over the main window: take the screen where the main window's frame is.
+frame="$(xwininfo -children -id "$main" | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p')"
+eval "$(xwininfo -id "$frame" | awk '/Absolute upper-left X/{print "X="$NF} /Absolute upper-left Y/{print "Y="$NF} /Width/{print "WIDTH="$NF} /Height/{print "HEIGHT="$NF}')"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage docs/completion.png
 typeInto "$completion" key Return
 
