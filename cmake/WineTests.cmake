@@ -20,15 +20,16 @@ if(NOT EXISTS ${VELB_LOCALES}/zh_TW.UTF-8/LC_CTYPE)
 endif()
 
 # No dialogs: the .NET and HTML engines Wine would offer to install are switched off.
-set(CMAKE_CROSSCOMPILING_EMULATOR
+set(wine_environment
     ${CMAKE_COMMAND} -E env WINEPREFIX=${VELB_WINE_PREFIX} LOCPATH=${VELB_LOCALES} LC_ALL=zh_TW.UTF-8
-    WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=" ${WINE})
+    WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
+set(CMAKE_CROSSCOMPILING_EMULATOR ${wine_environment} sh ${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh)
 
 # Wine's first start makes the prefix and takes a while: it happens here, once, so that no test
 # pays for it or races another to it.
 if(NOT EXISTS ${VELB_WINE_PREFIX}/system.reg)
     message(STATUS "Making the Wine prefix ${VELB_WINE_PREFIX}")
-    execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} wineboot --init OUTPUT_VARIABLE said ERROR_VARIABLE said)
+    execute_process(COMMAND ${wine_environment} ${WINE} wineboot --init OUTPUT_VARIABLE said ERROR_VARIABLE said)
     execute_process(COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${VELB_WINE_PREFIX} ${WINESERVER} --wait)
     if(NOT EXISTS ${VELB_WINE_PREFIX}/system.reg)
         message(FATAL_ERROR "Wine could not make its prefix in ${VELB_WINE_PREFIX}:\n${said}")
