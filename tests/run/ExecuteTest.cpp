@@ -1,8 +1,9 @@
 // A whole run against the recording view: the captions, bars and pumps in their order and
-// the moments each input is read; file failures; a window closed mid-run. The messages of
-// empty fields are checked through velb-batch, the bytes written against golden files.
+// the moments each input is read; file failures and their words; a window closed mid-run. The
+// messages of empty fields are checked through velb-batch, the bytes written against golden files.
 
 #include "Execute.h"
+#include "ErrorMessages.h"
 #include "RecordingView.h"
 #include "ScriptText.h"
 
@@ -92,6 +93,15 @@ TEST_F(ExecuteTest, FailedFileIsNamedWithItsReasonAndTheWindowReturnsToReady) {
         EXPECT_EQ(std::vector(failing.calls.end() - 7, failing.calls.end()), ready);
         EXPECT_EQ(disk.writes.size(), writesBefore) << path;
     }
+}
+
+TEST(FileErrorMessage, EachReasonIsReachedByItsOwnErrorAndAnyOtherErrorGivesItsNumber) {
+    for (const auto& [condition, words] : fileErrorReasons()) {
+        const FileError error(FileError::Operation::Read, u"a.rc", {condition.value(), condition.category()});
+        EXPECT_EQ(fileErrorMessage(error), u"無法讀取檔案「a.rc」：" + std::u16string(words) + u"。") << error.what();
+    }
+    EXPECT_EQ(fileErrorMessage(FileError(FileError::Operation::Write, u"a.rc", {9999, std::system_category()})),
+              u"無法寫入檔案「a.rc」：系統錯誤，代碼 9999。");
 }
 
 TEST_F(ExecuteTest, RunOutOfMemoryEndsWithAMessage) {
