@@ -43,6 +43,8 @@ std::filesystem::path argumentPath(const std::string& argument) {
 int run(int argc, char** argv) {
     CLI::App app{"Carries the translation of every unchanged dialog over to a new release's resource script.",
                  "velb-batch"};
+    // A path may begin with "/" on every platform: it is never read as a Windows-style option.
+    app.allow_windows_style_options(false);
     bool merged = false;
     bool noReport = false;
     unsigned codePageNumber = 0;

@@ -114,6 +114,19 @@ std::error_code writeNewFile(const std::filesystem::path& path, std::string_view
     return code;
 }
 
+// Puts the file at from in place of the file at to. Asked of the system directly: the library's
+// rename gives an I/O error for most of the reasons it fails. Windows refuses to put a file in
+// place of a folder as it refuses one it may not touch; the two are told apart here.
+std::error_code moveOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return {};
+    const std::error_code code = lastSystemError();
+    std::error_code ignored;
+    if (code == std::errc::permission_denied && std::filesystem::is_directory(to, ignored))
+        return std::make_error_code(std::errc::is_a_directory);
+    return code;
+}
+
 #else
 
 bool nameTaken(std::error_code code) {
@@ -137,6 +150,11 @@ std::error_code writeNewFile(const std::filesystem::path& path, std::string_view
     if (::close(file) != 0 && !code)
         code = lastError();
     return code;
+}
+
+// Puts the file at from in place of the file at to.
+std::error_code moveOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0 ? std::error_code() : lastError();
 }
 
 #endif
@@ -223,7 +241,7 @@ public:
         std::error_code code = writeTemporary(path, bytes, temporary);
         if (code)
             throw FileError(FileError::Operation::Write, path, code);
-        std::filesystem::rename(temporary, path, code);
+        code = moveOver(temporary, path);
         if (code) {
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);

@@ -5,9 +5,22 @@
 #include "FileSystem.h"
 #include "PlatformConverter.h"
 
+#include <span>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 namespace velb {
+
+/// Why a file failed, in the user's words.
+struct FileErrorReason {
+    std::error_condition condition;
+    std::u16string_view words;
+};
+
+/// A reason for every error a file operation gives on this platform, in the order they are
+/// tried: an error takes the words of the first condition it compares equal to.
+std::span<const FileErrorReason> fileErrorReasons();
 
 std::u16string fileErrorMessage(const FileError& error);
 std::u16string unsupportedCodePageMessage(const UnsupportedCodePage& error);

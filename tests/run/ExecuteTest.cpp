@@ -1,8 +1,9 @@
 // A whole run against the recording view: the captions, bars and pumps in their order and
-// the moments each input is read; file failures; a window closed mid-run. The messages of
-// empty fields are checked through velb-batch, the bytes written against golden files.
+// the moments each input is read; file failures and their words; a window closed mid-run. The
+// messages of empty fields are checked through velb-batch, the bytes written against golden files.
 
 #include "Execute.h"
+#include "ErrorMessages.h"
 #include "RecordingView.h"
 #include "ScriptText.h"
 
@@ -61,25 +62,23 @@ TEST_F(ExecuteTest, WholeRunShowsEveryPhaseInOrder) {
     // clang-format on
     EXPECT_EQ(view.calls, expected);
     EXPECT_EQ(outcome.written, files.writes);
-    EXPECT_EQ(files.writes,
-              (std::vector<std::filesystem::path>{"/out/new_已翻譯.rc", "/out/new_未翻譯.rc", "/work/Velb報告.txt"}));
+    EXPECT_EQ(files.writes, (std::vector<std::filesystem::path>{u8"/out/new_已翻譯.rc", u8"/out/new_未翻譯.rc",
+                                                                u8"/work/Velb報告.txt"}));
 }
 
 TEST_F(ExecuteTest, FailedFileIsNamedWithItsReasonAndTheWindowReturnsToReady) {
     // The file that fails, how many files were written before it, the error and its words.
-    const std::tuple<const char*, std::size_t, std::errc, const char*> cases[] = {
-        {"/in/old_en.rc", 0, std::errc::no_such_file_or_directory,
+    const std::tuple<std::filesystem::path, std::size_t, std::errc, const char*> cases[] = {
+        {u8"/in/old_en.rc", 0, std::errc::no_such_file_or_directory,
          "無法讀取檔案「/in/old_en.rc」：找不到這個檔案或它所在的資料夾。"},
-        {"/in/old_zh.rc", 0, std::errc::is_a_directory, "無法讀取檔案「/in/old_zh.rc」：這是一個資料夾，不是檔案。"},
-        {"/in/new_en.rc", 0, std::errc::permission_denied, "無法讀取檔案「/in/new_en.rc」：沒有存取這個檔案的權限。"},
-        {"/in/new_en.rc", 0, std::errc::operation_not_permitted,
-         "無法讀取檔案「/in/new_en.rc」：沒有存取這個檔案的權限。"},
-        {"/in/old_en.rc", 0, std::errc::not_a_directory, "無法讀取檔案「/in/old_en.rc」：路徑中有一部分不是資料夾。"},
-        {"/out/new_已翻譯.rc", 0, std::errc::filename_too_long, "無法寫入檔案「/out/new_已翻譯.rc」：路徑或檔名太長。"},
-        {"/out/new_未翻譯.rc", 1, std::errc::no_space_on_device, "無法寫入檔案「/out/new_未翻譯.rc」：磁碟空間不足。"},
-        {"/work/Velb報告.txt", 2, std::errc::read_only_file_system,
+        {u8"/in/old_zh.rc", 0, std::errc::is_a_directory, "無法讀取檔案「/in/old_zh.rc」：這是一個資料夾，不是檔案。"},
+        {u8"/in/new_en.rc", 0, std::errc::permission_denied, "無法讀取檔案「/in/new_en.rc」：沒有存取這個檔案的權限。"},
+        {u8"/out/new_已翻譯.rc", 0, std::errc::filename_too_long,
+         "無法寫入檔案「/out/new_已翻譯.rc」：路徑或檔名太長。"},
+        {u8"/out/new_未翻譯.rc", 1, std::errc::no_space_on_device,
+         "無法寫入檔案「/out/new_未翻譯.rc」：磁碟空間不足。"},
+        {u8"/work/Velb報告.txt", 2, std::errc::read_only_file_system,
          "無法寫入檔案「/work/Velb報告.txt」：磁碟是唯讀的。"},
-        {"/work/Velb報告.txt", 2, std::errc::io_error, "無法寫入檔案「/work/Velb報告.txt」：系統錯誤，代碼 5。"},
     };
     for (const auto& [path, writesBefore, error, message] : cases) {
         MemoryFileSystem disk = files;
@@ -94,6 +93,15 @@ TEST_F(ExecuteTest, FailedFileIsNamedWithItsReasonAndTheWindowReturnsToReady) {
         EXPECT_EQ(std::vector(failing.calls.end() - 7, failing.calls.end()), ready);
         EXPECT_EQ(disk.writes.size(), writesBefore) << path;
     }
+}
+
+TEST(FileErrorMessage, EachReasonIsReachedByItsOwnErrorAndAnyOtherErrorGivesItsNumber) {
+    for (const auto& [condition, words] : fileErrorReasons()) {
+        const FileError error(FileError::Operation::Read, u"a.rc", {condition.value(), condition.category()});
+        EXPECT_EQ(fileErrorMessage(error), u"無法讀取檔案「a.rc」：" + std::u16string(words) + u"。") << error.what();
+    }
+    EXPECT_EQ(fileErrorMessage(FileError(FileError::Operation::Write, u"a.rc", {9999, std::system_category()})),
+              u"無法寫入檔案「a.rc」：系統錯誤，代碼 9999。");
 }
 
 TEST_F(ExecuteTest, RunOutOfMemoryEndsWithAMessage) {

@@ -46,7 +46,8 @@ struct MemoryFileSystem : FileSystem {
         files[path] = std::string(bytes);
         writes.push_back(path);
     }
-    std::filesystem::path currentDirectory() override { return "/work"; }
+    // Ending in a separator, so that a file's path in it reads the same on every platform.
+    std::filesystem::path currentDirectory() override { return "/work/"; }
 
     void fail(FileError::Operation operation, const std::filesystem::path& path, std::errc otherwise) const {
         const auto failure = failing.find(path);
