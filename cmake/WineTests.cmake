@@ -1,5 +1,6 @@
 # Runs the Windows test programs under Wine, in a Wine prefix of the build's own whose ANSI
-# code page is 950, that of the systems the scripts come from.
+# code page is 950, that of the systems the scripts come from; velb-batch's end-to-end tests
+# run once more with 1252, that of an English Windows.
 
 find_program(WINE wine REQUIRED)
 find_program(WINESERVER wineserver REQUIRED)
@@ -8,22 +9,26 @@ find_program(LOCALEDEF localedef REQUIRED)
 set(VELB_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
 set(VELB_LOCALES ${CMAKE_BINARY_DIR}/locales)
 
-# Wine takes the ANSI code page from the locale, 950 for zh_TW; and only with that locale
-# present does it pass non-ASCII arguments and file names through intact. It is compiled into
-# the build, so the system's locales stay as they are.
-if(NOT EXISTS ${VELB_LOCALES}/zh_TW.UTF-8/LC_CTYPE)
-    file(MAKE_DIRECTORY ${VELB_LOCALES})
-    execute_process(COMMAND ${LOCALEDEF} -i zh_TW -f UTF-8 ${VELB_LOCALES}/zh_TW.UTF-8)
-    if(NOT EXISTS ${VELB_LOCALES}/zh_TW.UTF-8/LC_CTYPE)
-        message(FATAL_ERROR "localedef could not compile the zh_TW.UTF-8 locale (is the package locales installed?)")
+# Wine takes the ANSI code page from the locale, 950 for zh_TW and 1252 for en_US; and only
+# with the locale present does it pass non-ASCII arguments and file names through intact. They
+# are compiled into the build, so the system's locales stay as they are.
+foreach(language zh_TW en_US)
+    if(NOT EXISTS ${VELB_LOCALES}/${language}.UTF-8/LC_CTYPE)
+        file(MAKE_DIRECTORY ${VELB_LOCALES})
+        execute_process(COMMAND ${LOCALEDEF} -i ${language} -f UTF-8 ${VELB_LOCALES}/${language}.UTF-8)
+        if(NOT EXISTS ${VELB_LOCALES}/${language}.UTF-8/LC_CTYPE)
+            message(FATAL_ERROR "localedef could not compile the ${language}.UTF-8 locale (is the package locales installed?)")
+        endif()
     endif()
-endif()
+endforeach()
 
 # No dialogs: the .NET and HTML engines Wine would offer to install are switched off.
 set(wine_environment
     ${CMAKE_COMMAND} -E env WINEPREFIX=${VELB_WINE_PREFIX} LOCPATH=${VELB_LOCALES} LC_ALL=zh_TW.UTF-8
     WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
 set(CMAKE_CROSSCOMPILING_EMULATOR ${wine_environment} sh ${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh)
+# The same, on an English Windows.
+string(REPLACE "LC_ALL=zh_TW.UTF-8" "LC_ALL=en_US.UTF-8" VELB_ENGLISH_WINDOWS "${CMAKE_CROSSCOMPILING_EMULATOR}")
 
 # Wine's first start makes the prefix and takes a while: it happens here, once, so that no test
 # pays for it or races another to it.
