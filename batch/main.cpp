@@ -1,6 +1,7 @@
 // velb-batch: one replacement run from the command line, through the same run control as
 // the window. Exit status 0 on success, 1 when the run fails, 2 on a usage error.
 
+#include "BatchExtras.h"
 #include "CodePage.h"
 #include "ConsoleText.h"
 #include "ConsoleView.h"
@@ -45,10 +46,13 @@ int run(int argc, char** argv) {
                  "velb-batch"};
     bool merged = false;
     bool noReport = false;
+    bool anyDialog = false;
     unsigned codePageNumber = 0;
     std::array<std::string, 4> paths;
     app.add_flag("--merged", merged, "write one merged script instead of a translated / untranslated pair");
     app.add_flag("--no-report", noReport, "write no report into the current directory");
+    app.add_flag("--any-dialog", anyDialog,
+                 "also take dialogs whose header is NAME DIALOG or DIALOGEX with any options, as editors write today");
     const CLI::Option* codePageOption = app.add_option(
         "--code-page", codePageNumber,
         "read and write the scripts and the report in code page N (950, 936, 1252, 65001 ...) instead of the system's");
@@ -83,8 +87,11 @@ int run(int argc, char** argv) {
 
     velb::stopCleanlyOnSignals();
     const bool progressLine = isatty(fileno(stderr)) && velb::enableProgressEscapes(stderr);
-    velb::ConsoleView view(std::move(request), progressLine ? stderr : nullptr);
-    const velb::RunOutcome outcome = velb::Execute(view, velb::diskFileSystem(), *codePage);
+    velb::ConsoleView view(request, progressLine ? stderr : nullptr);
+    velb::RunExtras extras;
+    extras.headers = anyDialog ? velb::HeaderRule::AnyForm : velb::HeaderRule::FixedImpure;
+    const velb::RunOutcome outcome = velb::Execute(view, velb::diskFileSystem(), *codePage, extras);
+    velb::tellPassedOverHeaders(outcome, {request.paths[0], request.paths[1], request.paths[2]});
     // Whatever became of the run, the files it wrote and the dialogs it left are told: a report
     // that fails after the outputs were written must not hide them.
     for (const std::filesystem::path& written : outcome.written)

@@ -1,0 +1,18 @@
+#include "BatchExtras.h"
+
+#include "ConsoleText.h"
+#include "DecimalText.h"
+
+namespace velb {
+
+void tellPassedOverHeaders(const RunOutcome& outcome, const std::array<std::filesystem::path, 3>& scripts) {
+    for (std::size_t i = 0; i < scripts.size(); ++i) {
+        if (outcome.otherFormHeaders[i] == 0)
+            continue;
+        writeConsoleText(stderr, u"「" + displayName(scripts[i]) + u"」中沒有 DIALOG FIXED IMPURE 形式的對話框，但有 " +
+                                     decimalText(outcome.otherFormHeaders[i]) +
+                                     u" 行是其他形式的對話框標頭；加上 --any-dialog 就會讀取這些對話框。\n");
+    }
+}
+
+} // namespace velb
