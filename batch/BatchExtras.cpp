@@ -2,6 +2,7 @@
 
 #include "ConsoleText.h"
 #include "DecimalText.h"
+#include "ErrorMessages.h"
 
 namespace velb {
 
@@ -13,6 +14,18 @@ void tellPassedOverHeaders(const RunOutcome& outcome, const std::array<std::file
                                      decimalText(outcome.otherFormHeaders[i]) +
                                      u" 行是其他形式的對話框標頭；加上 --any-dialog 就會讀取這些對話框。\n");
     }
+}
+
+bool writeChangesFile(std::u16string_view changes, const std::filesystem::path& path) {
+    try {
+        // Through a temporary file like every file of the run, so a failure leaves no half of it.
+        diskFileSystem().replace(path, toUtf8(changes));
+    } catch (const FileError& error) {
+        writeConsoleText(stderr, fileErrorMessage(error) + u"\n");
+        return false;
+    }
+    writeConsoleText(stderr, u"已寫入 " + displayName(path) + u"\n");
+    return true;
 }
 
 } // namespace velb

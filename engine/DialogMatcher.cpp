@@ -32,6 +32,7 @@ MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldCh
                 entry = dialog.body;
             else
                 result.untranslated.push_back(dialog.body);
+            result.unreplaced.push_back(i);
             const std::size_t lineStart = result.unreplacedList.size();
             result.unreplacedList.append(dialog.name).append(kUnreplacedMark);
             view.addUnreplaced(std::u16string_view(result.unreplacedList).substr(lineStart));

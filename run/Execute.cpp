@@ -1,5 +1,6 @@
 #include "Execute.h"
 
+#include "ChangeDescription.h"
 #include "ErrorMessages.h"
 #include "OutputWriter.h"
 #include "ReplacementJob.h"
@@ -53,14 +54,18 @@ bool validate(RunView& view) {
 // mode as matching begins, the output path and the report option when they are written.
 void runJob(ReplacementJob& job, RunView& view, FileSystem& files, const CodePage& codePage, const RunExtras& extras,
             RunOutcome& outcome) {
+    // Returns the script as the changes file names it: by the path it was read from.
     auto read = [&](LoadedScript& into, PathField field, const ScriptReading& reading) {
-        ReadScript(into, view.readPath(field), reading, view, files, codePage, extras.headers);
+        const std::filesystem::path path = view.readPath(field);
+        ReadScript(into, path, reading, view, files, codePage, extras.headers);
+        return displayName(path);
     };
-    read(job.oldEnglish, PathField::OldEnglish, {Bar::OldEnglish, u"進行資源檔案分析..."});
+    const std::u16string oldEnglishName =
+        read(job.oldEnglish, PathField::OldEnglish, {Bar::OldEnglish, u"進行資源檔案分析..."});
     view.setStatus(kReadingScript);
-    read(job.oldChinese, PathField::OldChinese, {Bar::OldChinese, kAnalysing});
+    const std::u16string oldChineseName = read(job.oldChinese, PathField::OldChinese, {Bar::OldChinese, kAnalysing});
     view.setStatus(kReadingScript);
-    read(job.newEnglish, PathField::NewEnglish, {Bar::NewEnglish, kAnalysing});
+    const std::u16string newEnglishName = read(job.newEnglish, PathField::NewEnglish, {Bar::NewEnglish, kAnalysing});
     view.setStatus(kReady);
     // A script of today's header forms gives the window's rule no dialog at all; what it
     // passed over lets velb-batch tell the user.
@@ -75,6 +80,10 @@ void runJob(ReplacementJob& job, RunView& view, FileSystem& files, const CodePag
     const OutputMode mode = view.readOutputMode();
     job.match = MatchDialogs(job.oldEnglish.dialogs, job.oldChinese.dialogs, job.newEnglish.dialogs, mode, view);
     outcome.unreplacedList = job.match.unreplacedList;
+    if (extras.describeChanges) {
+        outcome.changes = DescribeChanges({job.oldEnglish, oldEnglishName}, {job.oldChinese, oldChineseName},
+                                          {job.newEnglish, newEnglishName}, job.match);
+    }
 
     view.setStatus(kSaving);
     writeOutput(job.newEnglish, job.match, view.readPath(PathField::Output), files, outcome.written, codePage);

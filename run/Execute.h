@@ -28,11 +28,14 @@ struct RunOutcome {
     /// Per script read (old English, old Chinese, new English) that gave no dialog under the
     /// window's rule: its header lines of the forms only HeaderRule::AnyForm takes.
     std::array<int, 3> otherFormHeaders{};
+    /// When asked for: the changes file (see DescribeChanges), once matching is done.
+    std::u16string changes;
 };
 
 /// What velb-batch may ask of a run beyond the window's job; the defaults are the window's.
 struct RunExtras {
     HeaderRule headers = HeaderRule::FixedImpure;
+    bool describeChanges = false;
 };
 
 /// Runs one job against the view. Files go through files (the real disk by default) and are
