@@ -1,6 +1,7 @@
 #include "ConsoleView.h"
 
 #include "ConsoleText.h"
+#include "DecimalText.h"
 
 #include <cstdio>
 #include <utility>
@@ -11,11 +12,6 @@ namespace {
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 constexpr int kBarWidth = 30;
 constexpr std::u16string_view kClearLine = u"\r\033[K";
-
-std::u16string numberText(int n) {
-    const std::string digits = std::to_string(n);
-    return std::u16string(digits.begin(), digits.end());
-}
 } // namespace
 
 ConsoleView::ConsoleView(BatchRequest request, std::FILE* progressLine)
@@ -72,7 +68,7 @@ void ConsoleView::drawProgress() {
     std::u16string bar(static_cast<std::size_t>(filled), u'#');
     bar.resize(kBarWidth, u' ');
     writeConsoleText(m_progressLine, std::u16string(kClearLine) + std::u16string(m_status) + u" [" + bar + u"] " +
-                                         numberText(position) + u"/" + numberText(maximum));
+                                         decimalText(position) + u"/" + decimalText(maximum));
 }
 
 } // namespace velb

@@ -1,6 +1,7 @@
 // velb-batch: one replacement run from the command line, through the same run control as
 // the window. Exit status 0 on success, 1 when the run fails, 2 on a usage error.
 
+#include "BatchExtras.h"
 #include "CodePage.h"
 #include "ConsoleText.h"
 #include "ConsoleView.h"
@@ -29,6 +30,7 @@ namespace {
 
 constexpr int kUsageError = 2;
 constexpr int kRunFailed = 1;
+constexpr std::string_view kStandardOutput = "-";
 
 // A path argument: on Windows the UTF-8 that the wide command line was turned into; elsewhere
 // the bytes themselves are the name, text or not.
@@ -47,10 +49,19 @@ int run(int argc, char** argv) {
     app.allow_windows_style_options(false);
     bool merged = false;
     bool noReport = false;
+    bool anyDialog = false;
     unsigned codePageNumber = 0;
+    std::string changesPath;
     std::array<std::string, 4> paths;
     app.add_flag("--merged", merged, "write one merged script instead of a translated / untranslated pair");
     app.add_flag("--no-report", noReport, "write no report into the current directory");
+    app.add_flag("--any-dialog", anyDialog,
+                 "also take dialogs whose header is NAME DIALOG or DIALOGEX with any options, as editors write today");
+    const CLI::Option* changesOption =
+        app.add_option("--changes", changesPath,
+                       "write what each unreplaced dialog needs (why, the diff, the old translation) to FILE in "
+                       "UTF-8, or with - to standard output in place of the list")
+            ->type_name("FILE");
     const CLI::Option* codePageOption = app.add_option(
         "--code-page", codePageNumber,
         "read and write the scripts and the report in code page N (950, 936, 1252, 65001 ...) instead of the system's");
@@ -85,8 +96,13 @@ int run(int argc, char** argv) {
 
     velb::stopCleanlyOnSignals();
     const bool progressLine = isatty(fileno(stderr)) && velb::enableProgressEscapes(stderr);
-    velb::ConsoleView view(std::move(request), progressLine ? stderr : nullptr);
-    const velb::RunOutcome outcome = velb::Execute(view, velb::diskFileSystem(), *codePage);
+    velb::ConsoleView view(request, progressLine ? stderr : nullptr);
+    velb::RunExtras extras;
+    extras.headers = anyDialog ? velb::HeaderRule::AnyForm : velb::HeaderRule::FixedImpure;
+    extras.describeChanges = changesOption->count() != 0;
+    const bool changesInPlaceOfList = extras.describeChanges && changesPath == kStandardOutput;
+    const velb::RunOutcome outcome = velb::Execute(view, velb::diskFileSystem(), *codePage, extras);
+    velb::tellPassedOverHeaders(outcome, {request.paths[0], request.paths[1], request.paths[2]});
     // Whatever became of the run, the files it wrote and the dialogs it left are told: a report
     // that fails after the outputs were written must not hide them.
     for (const std::filesystem::path& written : outcome.written)
@@ -94,10 +110,15 @@ int run(int argc, char** argv) {
     // One line per unreplaced dialog, in the console's own line ends.
     std::u16string list = outcome.unreplacedList;
     std::erase(list, u'\r');
-    if (!velb::writeConsoleText(stdout, list)) {
-        velb::writeConsoleText(stderr, u"無法輸出未替換的對話框清單。\n");
+    if (!velb::writeConsoleText(stdout, changesInPlaceOfList ? outcome.changes : list)) {
+        velb::writeConsoleText(stderr,
+                               changesInPlaceOfList ? u"無法輸出變更說明。\n" : u"無法輸出未替換的對話框清單。\n");
         return kRunFailed;
     }
+    // Like the list, the changes are told whenever matching was done, even if the run failed later.
+    const bool changesToFile = extras.describeChanges && !changesInPlaceOfList && !outcome.changes.empty();
+    if (changesToFile && !velb::writeChangesFile(outcome.changes, argumentPath(changesPath)))
+        return kRunFailed;
     return outcome.kind == velb::RunOutcome::Kind::Completed ? 0 : kRunFailed;
 }
 

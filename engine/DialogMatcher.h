@@ -24,6 +24,8 @@ struct MatchResult {
     std::u16string unreplacedList;
     /// Separate mode: the English bodies of the unreplaced dialogs, in order.
     std::vector<std::u16string_view> untranslated;
+    /// Where the unreplaced dialogs stand among the new ones (from 0), in order.
+    std::vector<std::size_t> unreplaced;
 };
 
 /// Matches the new dialogs against the old ones in the given mode, showing the unreplaced

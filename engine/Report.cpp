@@ -1,5 +1,7 @@
 #include "Report.h"
 
+#include "DecimalText.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -10,11 +12,6 @@ namespace {
 constexpr std::u16string_view kFileName = u"Velb報告.txt";
 constexpr std::u16string_view kContact = u"velbrix@example.com";
 
-std::u16string number(long long value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 std::u16string reportText(int oldEnglishCount, int oldChineseCount, std::u16string_view unreplacedList) {
     // Counts stay full width: a narrower matched-against count would wrap past 32767.
     const int matchedAgainst = std::min(oldEnglishCount, oldChineseCount);
@@ -24,16 +21,16 @@ std::u16string reportText(int oldEnglishCount, int oldChineseCount, std::u16stri
         .append(43, u'-')
         .append(u"\r\n")
         .append(u"舊版英文讀入: ")
-        .append(number(oldEnglishCount))
+        .append(decimalText(oldEnglishCount))
         .append(u" 個\r\n")
         .append(u"舊版中文讀入: ")
-        .append(number(oldChineseCount))
+        .append(decimalText(oldChineseCount))
         .append(u" 個\r\n")
         .append(u"\r\n")
         .append(u"實際用於比對: ")
-        .append(number(matchedAgainst))
+        .append(decimalText(matchedAgainst))
         .append(u" 個，無法使用: ")
-        .append(number(unusable))
+        .append(decimalText(unusable))
         .append(u" 個\r\n")
         .append(u"\r\n")
         .append(u"除了某些對話框外，其餘皆替換成功!\r\n")

@@ -1,5 +1,7 @@
 #include "ResourceScript.h"
 
+#include <algorithm>
+
 namespace velb {
 
 namespace {
@@ -15,6 +17,11 @@ std::u16string_view ResourceScript::lines(int first, int last) const {
     if (first > last)
         return {};
     return std::u16string_view(text).substr(lineStart[first - 1], lineStart[last] - lineStart[first - 1]);
+}
+
+int ResourceScript::lineOf(std::u16string_view slice) const {
+    const auto offset = static_cast<std::size_t>(slice.data() - text.data());
+    return static_cast<int>(std::upper_bound(lineStart.begin(), lineStart.end(), offset) - lineStart.begin());
 }
 
 } // namespace velb

@@ -22,6 +22,8 @@ struct ResourceScript {
     std::u16string_view line(int i) const;
     /// Lines first through last (from 1), each with its CR LF; empty when first > last.
     std::u16string_view lines(int first, int last) const;
+    /// The line (from 1) on which slice, a view into text, begins.
+    int lineOf(std::u16string_view slice) const;
 };
 
 struct Dialog {

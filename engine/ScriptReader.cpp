@@ -1,28 +1,17 @@
 #include "ScriptReader.h"
 
+#include "DialogHeader.h"
+
 #include <algorithm>
 
 namespace velb {
 
 namespace {
 
-constexpr std::u16string_view kHeaderMark = u"DIALOG FIXED IMPURE";
-constexpr std::u16string_view kNameEnd = u" DIALOG FIXED IMPURE";
 constexpr std::u16string_view kDialogEnd = u"END";
 constexpr std::u16string_view kLoadingCaption = u"讀取中...";
 constexpr std::size_t kLargestRead = 1 << 20;
 constexpr std::size_t kSmallestRead = 4096;
-
-bool isHeaderLine(std::u16string_view line) {
-    return line.find(kHeaderMark) != std::u16string_view::npos;
-}
-
-// Everything in front of the word DIALOG, with the blank that stands directly before it;
-// empty when no blank stands there.
-std::u16string_view dialogName(std::u16string_view header) {
-    const std::size_t blank = header.find(kNameEnd);
-    return blank == std::u16string_view::npos ? std::u16string_view() : header.substr(0, blank + 1);
-}
 
 } // namespace
 
@@ -68,7 +57,7 @@ void loadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, 
     into.lineStart.push_back(into.text.size());
 }
 
-void cutDialogs(LoadedScript& loaded, ProgressView& view) {
+void cutDialogs(LoadedScript& loaded, ProgressView& view, HeaderRule headers) {
     const ResourceScript& script = loaded.script;
     DialogTable& dialogs = loaded.dialogs;
     dialogs.clear();
@@ -78,10 +67,10 @@ void cutDialogs(LoadedScript& loaded, ProgressView& view) {
     for (int i = 1; i <= script.lineCount(); ++i) {
         pumpOrStop(view);
         const std::u16string_view line = script.line(i);
-        if (isHeaderLine(line)) {
+        if (const std::optional<std::u16string_view> name = headerName(line, headers)) {
             // A second header line before END starts the dialog afresh.
             openHeader = i;
-            openName = dialogName(line);
+            openName = *name;
         } else if (openHeader != 0 && line == kDialogEnd) {
             // The body is a slice of the script; the window still sees a pump per body line.
             for (int k = openHeader; k <= i; ++k)
@@ -97,7 +86,7 @@ void cutDialogs(LoadedScript& loaded, ProgressView& view) {
 }
 
 void ReadScript(LoadedScript& into, const std::filesystem::path& path, const ScriptReading& reading, ProgressView& view,
-                FileSystem& files, const CodePage& codePage) {
+                FileSystem& files, const CodePage& codePage, HeaderRule headers) {
     // The file is read once and counted as it is decoded; the loading pass is shown over
     // what was read, so both passes always see the same file.
     loadLines(*files.open(path), codePage, into.script, view);
@@ -111,7 +100,7 @@ void ReadScript(LoadedScript& into, const std::filesystem::path& path, const Scr
     }
 
     view.setStatus(reading.cuttingCaption);
-    cutDialogs(into, view);
+    cutDialogs(into, view, headers);
 }
 
 } // namespace velb

@@ -6,6 +6,7 @@
 // line of every dialog body.
 
 #include "CodePage.h"
+#include "DialogHeader.h"
 #include "FileSystem.h"
 #include "ProgressView.h"
 #include "ResourceScript.h"
@@ -27,12 +28,14 @@ struct ScriptReading {
 void loadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, ProgressView& view);
 
 /// Cuts the complete dialogs out of a script and fixes its head and tail, pumping events
-/// once per line examined and once per line of every dialog body.
-void cutDialogs(LoadedScript& loaded, ProgressView& view);
+/// once per line examined and once per line of every dialog body. A dialog opens at a header
+/// line of the given rule.
+void cutDialogs(LoadedScript& loaded, ProgressView& view, HeaderRule headers = HeaderRule::FixedImpure);
 
 /// Reads, loads and cuts the script at path into `into`. Throws FileError when the file
 /// cannot be read, RunStopped when the view goes away.
 void ReadScript(LoadedScript& into, const std::filesystem::path& path, const ScriptReading& reading, ProgressView& view,
-                FileSystem& files, const CodePage& codePage = CodePage::system());
+                FileSystem& files, const CodePage& codePage = CodePage::system(),
+                HeaderRule headers = HeaderRule::FixedImpure);
 
 } // namespace velb

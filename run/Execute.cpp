@@ -1,5 +1,6 @@
 #include "Execute.h"
 
+#include "ChangeDescription.h"
 #include "ErrorMessages.h"
 #include "OutputWriter.h"
 #include "ReplacementJob.h"
@@ -51,20 +52,38 @@ bool validate(RunView& view) {
 // Everything from reading the first script to writing the report. Each input is taken from
 // the view at the moment the run needs it: a script's path as its reading begins, the output
 // mode as matching begins, the output path and the report option when they are written.
-void runJob(ReplacementJob& job, RunView& view, FileSystem& files, const CodePage& codePage, RunOutcome& outcome) {
-    ReadScript(job.oldEnglish, view.readPath(PathField::OldEnglish), {Bar::OldEnglish, u"進行資源檔案分析..."}, view,
-               files, codePage);
+void runJob(ReplacementJob& job, RunView& view, FileSystem& files, const CodePage& codePage, const RunExtras& extras,
+            RunOutcome& outcome) {
+    // Returns the script as the changes file names it: by the path it was read from.
+    auto read = [&](LoadedScript& into, PathField field, const ScriptReading& reading) {
+        const std::filesystem::path path = view.readPath(field);
+        ReadScript(into, path, reading, view, files, codePage, extras.headers);
+        return displayName(path);
+    };
+    const std::u16string oldEnglishName =
+        read(job.oldEnglish, PathField::OldEnglish, {Bar::OldEnglish, u"進行資源檔案分析..."});
     view.setStatus(kReadingScript);
-    ReadScript(job.oldChinese, view.readPath(PathField::OldChinese), {Bar::OldChinese, kAnalysing}, view, files,
-               codePage);
+    const std::u16string oldChineseName = read(job.oldChinese, PathField::OldChinese, {Bar::OldChinese, kAnalysing});
     view.setStatus(kReadingScript);
-    ReadScript(job.newEnglish, view.readPath(PathField::NewEnglish), {Bar::NewEnglish, kAnalysing}, view, files,
-               codePage);
+    const std::u16string newEnglishName = read(job.newEnglish, PathField::NewEnglish, {Bar::NewEnglish, kAnalysing});
     view.setStatus(kReady);
+    // A script of today's header forms gives the window's rule no dialog at all; what it
+    // passed over lets velb-batch tell the user.
+    if (extras.headers == HeaderRule::FixedImpure) {
+        const std::array scripts = {&job.oldEnglish, &job.oldChinese, &job.newEnglish};
+        for (std::size_t i = 0; i < scripts.size(); ++i) {
+            if (scripts[i]->dialogs.empty())
+                outcome.otherFormHeaders[i] = countOtherFormHeaders(scripts[i]->script);
+        }
+    }
 
     const OutputMode mode = view.readOutputMode();
     job.match = MatchDialogs(job.oldEnglish.dialogs, job.oldChinese.dialogs, job.newEnglish.dialogs, mode, view);
     outcome.unreplacedList = job.match.unreplacedList;
+    if (extras.describeChanges) {
+        outcome.changes = DescribeChanges({job.oldEnglish, oldEnglishName}, {job.oldChinese, oldChineseName},
+                                          {job.newEnglish, newEnglishName}, job.match);
+    }
 
     view.setStatus(kSaving);
     writeOutput(job.newEnglish, job.match, view.readPath(PathField::Output), files, outcome.written, codePage);
@@ -77,7 +96,7 @@ void runJob(ReplacementJob& job, RunView& view, FileSystem& files, const CodePag
 
 } // namespace
 
-RunOutcome Execute(RunView& view, FileSystem& files, const CodePage& codePage) {
+RunOutcome Execute(RunView& view, FileSystem& files, const CodePage& codePage, const RunExtras& extras) {
     RunOutcome outcome;
     view.setExecuteAndExitEnabled(false);
     view.clearUnreplacedList();
@@ -90,7 +109,7 @@ RunOutcome Execute(RunView& view, FileSystem& files, const CodePage& codePage) {
 
     try {
         ReplacementJob job;
-        runJob(job, view, files, codePage, outcome);
+        runJob(job, view, files, codePage, extras, outcome);
         view.setStatus(kDone);
         view.showCompletion();
     } catch (const RunStopped&) {

@@ -4,9 +4,11 @@
 // fixed order and keeping the view's captions and bars current.
 
 #include "CodePage.h"
+#include "DialogHeader.h"
 #include "FileSystem.h"
 #include "RunView.h"
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -23,10 +25,22 @@ struct RunOutcome {
     Kind kind = Kind::Completed;
     std::vector<std::filesystem::path> written; ///< files written, in order (report last), also when a later one failed
     std::u16string unreplacedList;              ///< as last shown, one line per unreplaced dialog
+    /// Per script read (old English, old Chinese, new English) that gave no dialog under the
+    /// window's rule: its header lines of the forms only HeaderRule::AnyForm takes.
+    std::array<int, 3> otherFormHeaders{};
+    /// When asked for: the changes file (see DescribeChanges), once matching is done.
+    std::u16string changes;
+};
+
+/// What velb-batch may ask of a run beyond the window's job; the defaults are the window's.
+struct RunExtras {
+    HeaderRule headers = HeaderRule::FixedImpure;
+    bool describeChanges = false;
 };
 
 /// Runs one job against the view. Files go through files (the real disk by default) and are
 /// read and written in codePage (the system's by default).
-RunOutcome Execute(RunView& view, FileSystem& files = diskFileSystem(), const CodePage& codePage = CodePage::system());
+RunOutcome Execute(RunView& view, FileSystem& files = diskFileSystem(), const CodePage& codePage = CodePage::system(),
+                   const RunExtras& extras = {});
 
 } // namespace velb

@@ -37,9 +37,11 @@ TEST(MatchDialogs, AgreesWithTheNestedScanInBothModes) {
             auto expected = replaced;
             std::vector<std::u16string_view> untranslated;
             std::u16string list;
+            std::vector<std::size_t> unreplaced;
             for (std::size_t i = 0; i < expected.size(); ++i) {
                 if (!expected[i].empty())
                     continue;
+                unreplaced.push_back(i);
                 (mode == OutputMode::Merged ? expected[i] : untranslated.emplace_back()) = newEnglish.dialogs[i].body;
                 list.append(newEnglish.dialogs[i].name).append(u" →未替換\r\n");
             }
@@ -49,6 +51,7 @@ TEST(MatchDialogs, AgreesWithTheNestedScanInBothModes) {
             ASSERT_EQ(result.replacementTable, expected) << "round " << round;
             ASSERT_EQ(result.untranslated, untranslated) << "round " << round;
             ASSERT_EQ(result.unreplacedList, list) << "round " << round;
+            ASSERT_EQ(result.unreplaced, unreplaced) << "round " << round;
             ASSERT_EQ(result.mode, mode);
             ASSERT_EQ(view.pumps, static_cast<int>(newEnglish.dialogs.size()));
         }

@@ -1,6 +1,7 @@
 // libFuzzer target: whole runs over scripts cut from the fuzzer's bytes. The bytes up to the
 // first and the second NUL are the old English and old Chinese scripts, the rest the new one;
-// each run must complete in both output modes. Then the new script is carried over onto
+// each run must complete in both output modes, the separate one also reading every header form
+// and describing the changes as velb-batch can ask. Then the new script is carried over onto
 // itself, which must replace every dialog and write, byte for byte, its head, each dialog as
 // the last one of its name followed by an empty line, and its tail.
 
@@ -37,12 +38,12 @@ struct FuzzView : velb::RunView {
     void showCompletion() override {}
 };
 
-velb::RunOutcome run(const std::array<std::string, 3>& scripts, OutputMode mode,
-                     velb::testing::MemoryFileSystem& files) {
+velb::RunOutcome run(const std::array<std::string, 3>& scripts, OutputMode mode, velb::testing::MemoryFileSystem& files,
+                     const velb::RunExtras& extras = {}) {
     files.files = {{"/old_en.rc", scripts[0]}, {"/old_zh.rc", scripts[1]}, {"/new_en.rc", scripts[2]}};
     FuzzView view;
     view.mode = mode;
-    const velb::RunOutcome outcome = velb::Execute(view, files);
+    const velb::RunOutcome outcome = velb::Execute(view, files, velb::CodePage::system(), extras);
     if (outcome.kind != velb::RunOutcome::Kind::Completed) // the disk in memory never fails
         std::abort();
     return outcome;
@@ -77,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     scripts[2] = input;
     velb::testing::MemoryFileSystem files;
-    run(scripts, OutputMode::Separate, files);
+    run(scripts, OutputMode::Separate, files, {velb::HeaderRule::AnyForm, true});
     run(scripts, OutputMode::Merged, files);
 
     if (!run({scripts[2], scripts[2], scripts[2]}, OutputMode::Merged, files).unreplacedList.empty())
