@@ -2,26 +2,19 @@
 // that only the option would read, and the changes file of --changes; on small scripts of our
 // own against golden files, and on real scripts of public projects.
 
-#include "CodePage.h"
+#include "BatchRun.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <regex>
 #include <sstream>
 #include <vector>
 
-#include <sys/wait.h>
-
 namespace velb {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace testing;
 using Lines = std::vector<std::string>;
 
 // The corpus (../shared/corpus/SOURCES.md): scripts of public projects across releases, raw
@@ -40,19 +33,6 @@ constexpr Triple kTriples[] = {
     {"notepad3-5.20.915.1-5.21.227.1", "英文讀入: 37 個\r\n舊版中文讀入: 37 個",
      "carried over 21, new 0, changed 16, not translated 0\n", 16},
 };
-
-std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string quoted(const fs::path& path) {
-    return "'" + path.string() + "'";
-}
-
-std::string scriptsOf(const fs::path& folder) {
-    return quoted(folder / "old_en.rc") + " " + quoted(folder / "old_zh.rc") + " " + quoted(folder / "new_en.rc");
-}
 
 Lines linesOf(std::string text) {
     std::erase(text, '\r');
@@ -74,21 +54,8 @@ std::string withOldFormHeaders(const std::string& script) {
     return rewritten;
 }
 
-// Each test runs velb-batch in a folder of its own, so that suites run side by side never share one.
-class AnyDialogTest : public ::testing::Test {
+class AnyDialogTest : public BatchRun {
 protected:
-    void SetUp() override { fs::create_directories(m_dir); }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    // Runs velb-batch in the folder under the C locale; returns its exit status.
-    int run(const std::string& arguments) {
-        const std::string command =
-            "cd " + quoted(m_dir) + " && LC_ALL=C '" VELB_BATCH "' " + arguments + " >stdout 2>stderr";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    std::string output(const fs::path& name) const { return contents(m_dir / name); }
-    static std::string golden(const fs::path& name) { return contents(fs::path(VELB_GOLDEN) / name); }
     void copyScripts(const fs::path& from) {
         for (const char* name : {"old_en.rc", "old_zh.rc", "new_en.rc"})
             fs::copy_file(from / name, m_dir / name, fs::copy_options::overwrite_existing);
@@ -123,23 +90,21 @@ protected:
             const std::string patch = "cd " + quoted(m_dir) + " && patch --fuzz=0 -o new.rc body.rc dialog.diff >log";
             EXPECT_EQ(std::system(patch.c_str()), 0) << output("log");
             EXPECT_EQ(output("log").find("offset"), std::string::npos) << output("log");
-            EXPECT_EQ(output("new.rc"), expected) << diff;
+            EXPECT_EQ(written("new.rc"), expected) << diff;
             ++diffs;
         }
         return diffs;
     }
-
-    const fs::path m_dir = fs::temp_directory_path() / ("velb-any-dialog-" + std::to_string(std::random_device{}()));
 };
 
 TEST_F(AnyDialogTest, ScriptsOfEveryHeaderFormMatchTheGoldenFiles) {
-    copyScripts(VELB_TEST_DATA "/anydialog");
+    copyScripts(fs::absolute(VELB_TEST_DATA) / "anydialog");
     ASSERT_EQ(run("--any-dialog --changes changes.txt old_en.rc old_zh.rc new_en.rc new.rc"), 0) << output("stderr");
-    for (const char* name : {"new_已翻譯.rc", "new_未翻譯.rc", "Velb報告.txt", "changes.txt"})
-        EXPECT_EQ(output(name), golden(fs::path("anydialog") / name)) << name;
+    for (const char8_t* name : {u8"new_已翻譯.rc", u8"new_未翻譯.rc", u8"Velb報告.txt", u8"changes.txt"})
+        EXPECT_EQ(written(name), golden(fs::path(u8"anydialog") / name));
     EXPECT_EQ(output("stdout"), "IDD_OPTIONS  →未替換\nIDD_GOTO\t →未替換\nIDD_PROGRESS  →未替換\n");
-    EXPECT_EQ(output("stderr"), "已寫入 new_已翻譯.rc\n已寫入 new_未翻譯.rc\n已寫入 " +
-                                    (m_dir / "Velb報告.txt").string() + "\n已寫入 changes.txt\n");
+    EXPECT_EQ(output("stderr"), "已寫入 new_已翻譯.rc\n已寫入 new_未翻譯.rc\n已寫入 " + utf8(m_dir / u8"Velb報告.txt") +
+                                    "\n已寫入 changes.txt\n");
     // With "-" the changes go to standard output in place of the list.
     ASSERT_EQ(run("--any-dialog --no-report --changes - old_en.rc old_zh.rc new_en.rc new.rc"), 0);
     EXPECT_EQ(output("stdout"), golden("anydialog/changes.txt"));
@@ -148,49 +113,49 @@ TEST_F(AnyDialogTest, ScriptsOfEveryHeaderFormMatchTheGoldenFiles) {
 TEST_F(AnyDialogTest, WithoutTheOptionAScriptOfOtherHeaderFormsIsToldOncePerScript) {
     // The old Chinese script's three dialogs are all of other forms; the new English script
     // has one "DIALOG FIXED IMPURE" dialog and is not told.
-    copyScripts(VELB_TEST_DATA "/anydialog");
+    copyScripts(fs::absolute(VELB_TEST_DATA) / "anydialog");
     ASSERT_EQ(run("--no-report old_zh.rc old_zh.rc new_en.rc new.rc"), 0) << output("stderr");
     const std::string told = "「old_zh.rc」中沒有 DIALOG FIXED IMPURE 形式的對話框，但有 3 "
                              "行是其他形式的對話框標頭；加上 --any-dialog 就會讀取這些對話框。\n";
     EXPECT_EQ(output("stderr"), told + told + "已寫入 new_已翻譯.rc\n已寫入 new_未翻譯.rc\n");
     // Scripts of the old form read the same with the option as without.
-    copyScripts(VELB_EXAMPLES);
+    copyScripts(fs::absolute(VELB_EXAMPLES));
     ASSERT_EQ(run("--any-dialog old_en.rc old_zh.rc new_en.rc new.rc"), 0) << output("stderr");
-    for (const char* name : {"new_已翻譯.rc", "new_未翻譯.rc", "Velb報告.txt"})
-        EXPECT_EQ(output(name), golden(fs::path("separate") / name)) << name;
+    for (const char8_t* name : {u8"new_已翻譯.rc", u8"new_未翻譯.rc", u8"Velb報告.txt"})
+        EXPECT_EQ(written(name), golden(fs::path(u8"separate") / name));
 }
 
 TEST_F(AnyDialogTest, CorpusRawScriptsWithTheOptionReadAsTheirFixedCopiesWithout) {
-    const fs::path corpus = VELB_CORPUS;
+    const fs::path corpus = fs::absolute(VELB_CORPUS);
     if (!fs::exists(corpus))
         GTEST_SKIP() << "the public scripts are not at " << corpus;
     for (const Triple& triple : kTriples) {
-        ASSERT_EQ(run("--any-dialog --changes changes.txt " + scriptsOf(corpus / triple.name) + " raw.rc"), 0)
+        ASSERT_EQ(run("--any-dialog --changes changes.txt " + scripts(corpus / triple.name) + " raw.rc"), 0)
             << output("stderr");
-        EXPECT_TRUE(output("changes.txt").ends_with(triple.counts)) << triple.name;
+        EXPECT_TRUE(written("changes.txt").ends_with(triple.counts)) << triple.name;
         std::u16string report;
-        CodePage(950).decodeAppend(output("Velb報告.txt"), report);
+        CodePage(950).decodeAppend(written(u8"Velb報告.txt"), report);
         EXPECT_NE(toUtf8(report).find(triple.oldCounts), std::string::npos) << triple.name;
-        fs::rename(m_dir / "Velb報告.txt", m_dir / "raw report.txt");
+        fs::rename(m_dir / u8"Velb報告.txt", m_dir / "raw report.txt");
 
-        ASSERT_EQ(run(scriptsOf(corpus / (std::string(triple.name) + "-fixed")) + " fixed.rc"), 0);
-        EXPECT_EQ(output("Velb報告.txt"), output("raw report.txt")) << triple.name;
+        ASSERT_EQ(run(scripts(corpus / (std::string(triple.name) + "-fixed")) + " fixed.rc"), 0);
+        EXPECT_EQ(written(u8"Velb報告.txt"), written("raw report.txt")) << triple.name;
         for (const std::string part : {"_已翻譯.rc", "_未翻譯.rc"})
-            EXPECT_EQ(output("fixed" + part), withOldFormHeaders(output("raw" + part))) << triple.name << part;
+            EXPECT_EQ(written("fixed" + part), withOldFormHeaders(written("raw" + part))) << triple.name << part;
     }
 }
 
 TEST_F(AnyDialogTest, EveryDiffOfTheChangesFileAppliesWithGnuPatch) {
     if (std::system("patch --version >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "GNU patch is not installed";
-    copyScripts(VELB_TEST_DATA "/anydialog");
+    copyScripts(fs::absolute(VELB_TEST_DATA) / "anydialog");
     std::vector<std::pair<fs::path, int>> folders = {{m_dir, 1}};
     for (const Triple& triple : kTriples) {
-        if (fs::exists(fs::path(VELB_CORPUS) / triple.name))
-            folders.emplace_back(fs::path(VELB_CORPUS) / triple.name, triple.changed);
+        if (const fs::path folder = fs::absolute(VELB_CORPUS) / triple.name; fs::exists(folder))
+            folders.emplace_back(folder, triple.changed);
     }
     for (const auto& [folder, changed] : folders) {
-        ASSERT_EQ(run("--any-dialog --changes - " + scriptsOf(folder) + " out.rc"), 0) << output("stderr");
+        ASSERT_EQ(run("--any-dialog --changes - " + scripts(folder) + " out.rc"), 0) << output("stderr");
         EXPECT_EQ(applyDiffs(output("stdout"), folder / "old_en.rc", folder / "new_en.rc"), changed) << folder;
     }
 }

@@ -1,101 +1,15 @@
 // velb-batch end to end, as scripts and CI drive it: the files it writes compared byte for
 // byte with golden copies, its exit status, and what it prints.
 
-#include "CodePage.h"
+#include "BatchRun.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
-#include <string>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 namespace {
 
 namespace fs = std::filesystem;
-
-#ifdef _WIN32
-// The command is UTF-8; cmd.exe is given it as UTF-16, so Chinese names reach it whole.
-int runCommand(const std::string& command) {
-    return _wsystem(fs::path(std::u8string(command.begin(), command.end())).c_str());
-}
-#else
-int runCommand(const std::string& command) {
-    return std::system(command.c_str());
-}
-#endif
-
-#ifdef _WIN32
-// Commands run in cmd.exe, where the code page is the system's (950 under the tests) whatever
-// LC_ALL says, and the exit status is the program's.
-const std::string kChangeFolder = "cd /d ", kSet = "set ", kQuote = "\"";
-const auto exitStatus = [](int status) { return status; };
-#else
-const std::string kChangeFolder = "cd ", kSet = "export ", kQuote = "'";
-const auto exitStatus = [](int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; };
-#endif
-
-// Files written are compared byte for byte; what velb-batch prints is read as text.
-std::string contents(const fs::path& path, std::ios::openmode mode = std::ios::binary) {
-    std::ifstream in(path, mode);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Big5 bytes as UTF-8.
-std::string inUtf8(const std::string& big5) {
-    std::u16string text;
-    velb::CodePage(950).decodeAppend(big5, text);
-    return velb::CodePage(velb::kUtf8CodePage).encode(text);
-}
-
-std::string quoted(const fs::path& path) {
-    return kQuote + path.string() + kQuote;
-}
-
-class BatchTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    // Runs velb-batch in the temporary folder under the given locale, after a shell command if
-    // one is given, its standard output going to the file "stdout" unless another is named;
-    // returns its exit status.
-    int run(const std::string& arguments, const std::string& locale = "C", const std::string& out = "stdout",
-            const std::string& before = "cd .") {
-        const std::string command = kChangeFolder + quoted(m_dir) + " && " + before + " && " + kSet +
-                                    "LC_ALL=" + locale + "&& " + quoted(m_batch) + " " + arguments + " >" +
-                                    quoted(m_dir / out) + " 2>" + quoted(m_dir / "stderr");
-        return exitStatus(runCommand(command));
-    }
-    static std::string scripts(const fs::path& dir) {
-        return quoted(dir / "old_en.rc") + " " + quoted(dir / "old_zh.rc") + " " + quoted(dir / "new_en.rc");
-    }
-    std::string written(const fs::path& name) const { return contents(m_dir / name); }
-    std::string output(const char* name) const { return contents(m_dir / name, std::ios::in); }
-    static std::string golden(const fs::path& name) { return contents(fs::path(VELB_GOLDEN) / name); }
-    // The report is in the system's code page, unless that has no Chinese (an English
-    // Windows's 1252): then it is UTF-8, marked so.
-    static std::string goldenReport() {
-        const std::string report = golden(u8"separate/Velb報告.txt");
-        return velb::CodePage::system().number() == 950 ? report : "\xEF\xBB\xBF" + inUtf8(report);
-    }
-    static std::string utf8(const fs::path& path) { return reinterpret_cast<const char*>(path.u8string().data()); }
-
-    // A folder of its own, so that two runs of the suite side by side never share one.
-    const fs::path m_dir = fs::temp_directory_path() / ("velb-batch-" + std::to_string(std::random_device{}()));
-    // Named from the root of their drive: on Windows the temporary folder may be on another.
-    const fs::path m_batch = fs::absolute(VELB_BATCH);
-    const std::string m_examples = scripts(fs::absolute(VELB_EXAMPLES));
-};
+using namespace velb::testing;
+using BatchTest = BatchRun;
 
 // Scripts are Big5 whether the locale is plain ASCII or UTF-8.
 class BatchInLocale : public BatchTest, public ::testing::WithParamInterface<const char*> {};
