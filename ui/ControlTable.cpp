@@ -1,12 +1,12 @@
 #include "ControlTable.h"
 
 #include "CaptionFrame.h"
+#include "ListBox.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,18 +42,6 @@ QLabel* makePicture(const char* resource, QWidget* parent) {
     return picture;
 }
 
-QPlainTextEdit* makeTextArea(const QString& text, QWidget* parent) {
-    auto* area = new QPlainTextEdit(text, parent);
-    area->setReadOnly(true);
-    area->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    area->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Tab moves on to the next control, as in every other field of the window.
-    area->setTabChangesFocus(true);
-    return area;
-}
-
 QWidget* makeControl(const ControlRow& row, QWidget* parent) {
     const auto caption = QString::fromUtf8(row.caption);
     switch (row.kind) {
@@ -73,7 +61,7 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
         return field;
     }
     case ControlKind::TextArea:
-        return makeTextArea(caption, parent);
+        return new ListBox(caption, parent);
     case ControlKind::Button: {
         auto* button = new QPushButton(caption, parent);
         // A button with the focus answers Enter itself; only elsewhere does Enter reach

@@ -16,7 +16,7 @@ enum class ControlKind {
     Label,       // one line, sized to its text
     WrappedText, // label with a fixed box that wraps its text
     TextBox,     // one-line path field, read-only to the user
-    TextArea,    // several lines, wrapped, vertical scroll bar, read-only to the user
+    TextArea,    // several lines, wrapped at blanks, vertical scroll bar, read-only to the user
     Button,
     OptionButton,
     CheckBox,

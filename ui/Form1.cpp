@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "ControlTable.h"
+#include "ListBox.h"
 #include "Looks.h"
 #include "QtModalDialogs.h"
 #include "ScreenCentre.h"
@@ -15,7 +16,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,7 +54,7 @@ void Form1::findControls() {
         m_bars[i] = findControl<QProgressBar>(this, ("ProgressBar" + number).c_str());
     }
     m_statusLine = findControl<QLabel>(this, "Label1");
-    m_unreplacedBox = findControl<QPlainTextEdit>(this, "Text5");
+    m_unreplacedBox = findControl<ListBox>(this, "Text5");
     m_reportBox = findControl<QCheckBox>(this, "Check1");
     m_mergedOption = findControl<QRadioButton>(this, "Option1_0");
     m_executeButton = findControl<QPushButton>(this, "Command5");

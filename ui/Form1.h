@@ -24,7 +24,6 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -32,6 +31,7 @@ class QRadioButton;
 namespace velb {
 
 class AboutBox;
+class ListBox;
 
 class Form1 : public QWidget, public RunView {
     Q_OBJECT
@@ -100,7 +100,7 @@ private:
     std::array<QPushButton*, 4> m_browseButtons{};
     std::array<QProgressBar*, 4> m_bars{};
     QLabel* m_statusLine = nullptr;
-    QPlainTextEdit* m_unreplacedBox = nullptr;
+    ListBox* m_unreplacedBox = nullptr;
     QCheckBox* m_reportBox = nullptr;
     QRadioButton* m_mergedOption = nullptr;
     QPushButton* m_executeButton = nullptr;

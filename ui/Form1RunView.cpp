@@ -2,13 +2,13 @@
 // a run calls them for every line it reads, far more often than a screen can show.
 
 #include "Form1.h"
+#include "ListBox.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -115,7 +115,7 @@ void Form1::showRunState() {
         m_statusChanged = false;
     }
     if (m_unreplacedListChanged) {
-        m_unreplacedBox->setPlainText(toQString(m_unreplacedList));
+        m_unreplacedBox->setList(toQString(m_unreplacedList));
         m_unreplacedListChanged = false;
     }
 }

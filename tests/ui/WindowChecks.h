@@ -23,9 +23,9 @@ inline void checkStartUp(const QWidget& window, const QString& title, QSize size
     for (const auto& [name, text] : texts) {
         const auto* control = window.findChild<QWidget*>(name);
         QVERIFY2(control, name);
-        const char* property = control->inherits("QGroupBox")        ? "title"
-                               : control->inherits("QPlainTextEdit") ? "plainText"
-                                                                     : "text";
+        const char* property = control->inherits("QGroupBox")       ? "title"
+                               : control->inherits("velb::ListBox") ? "list"
+                                                                    : "text";
         QCOMPARE(control->property(property).toString(), text);
     }
 }
