@@ -15,14 +15,17 @@ namespace {
 constexpr QChar kWordJoiner(0x2060);
 
 bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\n';
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
 }
 
-// The text as laid out: a joiner between every two characters that are not blanks.
-QString joined(const QString& text) {
+// The text as laid out: a joiner between every two characters that are not blanks; lines
+// end in LF alone.
+QString joined(QStringView text) {
     QString layout;
     layout.reserve(text.size() * 2);
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r')
+            continue;
         layout += text[i];
         if (i + 1 < text.size() && !isBlank(text[i]) && !isBlank(text[i + 1]))
             layout += kWordJoiner;
@@ -47,6 +50,15 @@ ListBox::ListBox(const QString& list, QWidget* parent) : QTextEdit(parent) {
 }
 
 void ListBox::setList(const QString& list) {
+    // During a run the list only grows, and is shown again about every 16 ms: only what is
+    // new is laid out, or a long list would cost more at every showing.
+    if (!m_list.isEmpty() && list.size() > m_list.size() && list.startsWith(m_list) && m_list.endsWith(u'\n')) {
+        QTextCursor end(document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(joined(QStringView(list).mid(m_list.size())));
+        m_list = list;
+        return;
+    }
     m_list = list;
     setPlainText(joined(list));
     // Room below each line for the lowest glyph a dialog name holds, the underscore, which

@@ -142,6 +142,14 @@ private slots:
         box->selectAll();
         box->copy();
         QCOMPARE(QGuiApplication::clipboard()->text(), QString(list).remove(u'\r'));
+        // Grown a line at a time, as during a run, the box lays out the same.
+        const QString laidOut = box->toPlainText();
+        QString grown;
+        box->setProperty("list", grown);
+        for (const QString& line : list.split("\r\n", Qt::SkipEmptyParts))
+            box->setProperty("list", grown += line + "\r\n");
+        QCOMPARE(box->toPlainText(), laidOut);
+        QCOMPARE(box->document()->lastBlock().previous().blockFormat(), box->document()->firstBlock().blockFormat());
         QCOMPARE(scripts.files(), QStringList{"new_zh.rc"});
         window.dialogs->whileCompletionOpen = [] {};
         window.form.setBarMaximum(velb::Bar::Matching, 0); // as a new script without dialogs leaves it
