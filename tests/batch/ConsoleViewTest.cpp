@@ -1,10 +1,17 @@
-// The progress line velb-batch draws on a terminal, here drawn on a file instead.
+// The progress line velb-batch draws on a terminal, here drawn on a file instead; and on
+// Windows, text written to a real console.
 
 #include "ConsoleView.h"
+#include "ConsoleText.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#endif
 
 namespace velb {
 namespace {
@@ -30,6 +37,27 @@ TEST(ConsoleView, DrawsTheProgressLineAtTheFirstPumpAndClearsItAtTheEnd) {
     EXPECT_EQ(drawn(4, 3), "\r\033[K讀取中... [######################        ] 3/4\r\033[K");
     EXPECT_EQ(drawn(0, 0), "\r\033[K讀取中... [                              ] 0/0\r\033[K");
 }
+
+#ifdef _WIN32
+TEST(ConsoleText, AConsoleIsGivenUtf16WhateverItsCodePage) {
+    // A console of the test's own, its screen read back after the write.
+    FreeConsole();
+    ASSERT_TRUE(AllocConsole());
+    HANDLE screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    std::FILE* console = _fdopen(_open_osfhandle(reinterpret_cast<intptr_t>(screen), 0), "w");
+    // The console's code page is not UTF-8 (950 here), so bytes would be shown wrong.
+    if (DWORD mode = 0; !GetConsoleMode(screen, &mode))
+        GTEST_SKIP() << "no console can be had here (Wine without a display)";
+    ASSERT_TRUE(writeConsoleText(console, u"已寫入 新版.rc"));
+    std::wstring shown(11, L'\0');
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(screen, shown.data(), static_cast<DWORD>(shown.size()), COORD{0, 0}, &read);
+    EXPECT_EQ(shown.substr(0, read).find(L"已寫入"), 0) << read;
+    std::fclose(console);
+    FreeConsole();
+}
+#endif
 
 } // namespace
 } // namespace velb
