@@ -1,5 +1,7 @@
 #include "ErrorMessages.h"
 
+#include "DecimalText.h"
+
 #include <algorithm>
 #include <cerrno>
 
@@ -38,8 +40,7 @@ std::u16string reason(std::error_code code) {
                                     [code](const FileErrorReason& entry) { return code == entry.condition; });
     if (found != reasons.end())
         return std::u16string(found->words);
-    const std::string number = std::to_string(code.value());
-    return u"系統錯誤，代碼 " + std::u16string(number.begin(), number.end());
+    return u"系統錯誤，代碼 " + decimalText(code.value());
 }
 
 } // namespace
