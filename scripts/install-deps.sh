@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libcli11-dev libgtest-dev libbenchmark-dev
-          libdtl-dev fonts-arphic-uming qt6-translations-l10n xvfb xauth openbox x11-utils xdotool imagemagick
+          libdtl-dev locales fonts-arphic-uming qt6-translations-l10n xvfb xauth openbox x11-utils xdotool imagemagick
           clang-format "$@")
 missing=()
 for package in "${packages[@]}"; do

@@ -79,6 +79,24 @@ TEST_F(BatchTest, FilesWrittenAndTheListAreToldEvenWhenTheRunFailsAfterThem) {
 #endif
 }
 
+#ifndef _WIN32 // A Windows code page is the system's, not a locale's.
+TEST_F(BatchTest, ALegacyLocaleIsCarriedByteForByteOrRefusedAtStart) {
+    // ISO-8859-1, one byte a character, has a code-page number; KOI8-T has none.
+    const std::string make = "localedef -i en_US -f ISO-8859-1 " + quoted(m_dir / "en_US.ISO-8859-1") +
+                             " && localedef -i tg_TJ -f KOI8-T " + quoted(m_dir / "tg_TJ.KOI8-T");
+    if (std::system((make + " >/dev/null 2>&1").c_str()) != 0)
+        GTEST_SKIP() << "localedef cannot make the locales here";
+    const std::string locales = "export LOCPATH=" + quoted(m_dir);
+    ASSERT_EQ(run(m_examples + " new.rc", "en_US.ISO-8859-1", "stdout", locales), 0) << output("stderr");
+    EXPECT_EQ(written(u8"new_已翻譯.rc"), golden(u8"separate/new_已翻譯.rc"));
+    EXPECT_EQ(written(u8"Velb報告.txt"), "\xEF\xBB\xBF" + inUtf8(golden(u8"separate/Velb報告.txt")));
+    EXPECT_EQ(run(m_examples + " out.rc", "tg_TJ.KOI8-T", "stdout", locales), 1);
+    EXPECT_EQ(output("stderr"),
+              "不支援代碼頁 KOI8-T：本程式只能原封不動地讀寫單位元組、雙位元組和 UTF-8 代碼頁的檔案。\n");
+    EXPECT_FALSE(fs::exists(m_dir / u8"out_已翻譯.rc"));
+}
+#endif
+
 #ifndef _WIN32 // Windows makes no pipe nor sparse file from a shell command, and has no endless device.
 TEST_F(BatchTest, InputsThatNeverEndOrCannotBeHeldAreRefusedAtOnce) {
     ASSERT_EQ(std::system(("cd " + quoted(m_dir) + " && mkfifo pipe.rc && truncate -s 1T huge.rc").c_str()), 0);
