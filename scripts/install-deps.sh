@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libcli11-dev libgtest-dev libbenchmark-dev
-          libdtl-dev locales fonts-arphic-uming qt6-translations-l10n xvfb xauth openbox x11-utils xdotool imagemagick
-          clang-format "$@")
+          libdtl-dev locales fonts-arphic-uming qt6-translations-l10n xvfb xauth openbox x11-utils
+          xdotool imagemagick clang-format "$@")
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
