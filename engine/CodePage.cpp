@@ -133,6 +133,12 @@ void CodePage::encodeAppend(std::u16string_view text, std::string& out) const {
 }
 
 void CodePage::decodeUtf8(std::string_view bytes, std::u16string& text) const {
+    // Most lines of a script are ASCII, which is the same in UTF-8 and UTF-16: such a line
+    // needs no converter.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
+        text.append(bytes.begin(), bytes.end());
+        return;
+    }
     // A piece is taken as the converter reads it only when it converts back to the same bytes;
     // the converter refuses a lone surrogate, so none can pass for an escape.
     const auto exact = [this](std::string_view piece) -> std::optional<std::u16string> {
