@@ -47,6 +47,7 @@ int run(int argc, char** argv) {
                  "velb-batch"};
     // A path may begin with "/" on every platform: it is never read as a Windows-style option.
     app.allow_windows_style_options(false);
+    app.set_version_flag("--version", std::string("velb-batch ") + VELB_VERSION);
     bool merged = false;
     bool noReport = false;
     bool anyDialog = false;
@@ -71,8 +72,8 @@ int run(int argc, char** argv) {
     app.add_option("OUTPUT", paths[3], "the translated script to write")->required();
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& help) {
-        return app.exit(help);
+    } catch (const CLI::Success& helpOrVersion) {
+        return app.exit(helpOrVersion);
     } catch (const CLI::ParseError& error) {
         app.exit(error);
         return kUsageError;
