@@ -7,7 +7,6 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <cerrno>
 #include <clocale>
 #include <iconv.h>
 #include <langinfo.h>
@@ -111,20 +110,15 @@ iconv_t invalid() {
 // Converts all of `in`, or gives nothing when any of it does not convert.
 std::optional<std::string> convert(iconv_t cd, std::string_view in) {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    // Twice the input always has room: a byte of a code page we accept gives at most one
+    // UTF-16 unit (two bytes), and a UTF-16 unit at most three bytes of UTF-8.
     std::string out(in.size() * 2 + 16, '\0');
     auto* inPtr = const_cast<char*>(in.data());
     std::size_t inLeft = in.size();
     char* outPtr = out.data();
     std::size_t outLeft = out.size();
-    while (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
-        if (errno != E2BIG)
-            return std::nullopt;
-        const std::size_t used = out.size() - outLeft;
-        out.resize(out.size() * 2);
-        outPtr = out.data() + used;
-        outLeft = out.size() - used;
-    }
-    if (inLeft != 0 || iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1))
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) || inLeft != 0 ||
+        iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1))
         return std::nullopt;
     out.resize(out.size() - outLeft);
     return out;
