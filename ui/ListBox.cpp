@@ -50,9 +50,13 @@ ListBox::ListBox(const QString& list, QWidget* parent) : QTextEdit(parent) {
 }
 
 void ListBox::setList(const QString& list) {
-    // During a run the list only grows, and is shown again about every 16 ms: only what is
-    // new is laid out, or a long list would cost more at every showing.
-    if (!m_list.isEmpty() && list.size() > m_list.size() && list.startsWith(m_list) && m_list.endsWith(u'\n')) {
+    // During a run the list only grows, and is shown again about every 16 ms. A few new lines
+    // are laid out alone, so a long list costs no more at every showing; but a line inserted
+    // costs about ten times what a line of a whole new text does, so many new lines are laid
+    // out with the rest.
+    constexpr qsizetype kAppendFraction = 10;
+    const qsizetype added = list.size() - m_list.size();
+    if (added > 0 && added < m_list.size() / kAppendFraction && list.startsWith(m_list) && m_list.endsWith(u'\n')) {
         QTextCursor end(document());
         end.movePosition(QTextCursor::End);
         end.insertText(joined(QStringView(list).mid(m_list.size())));
@@ -62,14 +66,17 @@ void ListBox::setList(const QString& list) {
     m_list = list;
     setPlainText(joined(list));
     // Room below each line for the lowest glyph a dialog name holds, the underscore, which
-    // the Ming faces set below their own descent, and a pixel of air.
+    // the Ming faces set below their own descent, and a pixel of air. One edit block, so the
+    // list is laid out once more, not once per line.
     const QFontMetrics metrics = fontMetrics();
     const int underscoreBelow = metrics.tightBoundingRect(QStringLiteral("_")).bottom() + 1 - metrics.descent();
     QTextBlockFormat spacing;
     spacing.setLineHeight(std::max(0, underscoreBelow) + 1, QTextBlockFormat::LineDistanceHeight);
     QTextCursor all(document());
+    all.beginEditBlock();
     all.select(QTextCursor::Document);
     all.mergeBlockFormat(spacing);
+    all.endEditBlock();
 }
 
 QMimeData* ListBox::createMimeDataFromSelection() const {
