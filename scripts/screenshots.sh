@@ -5,12 +5,12 @@
 # the main window with the completion dialog open, and the About box. Needs Xvfb, openbox,
 # xdotool and ImageMagick.
 #
-#   scripts/screenshots.sh [path/to/Velb]     (default: build/release/ui/Velb)
+#   scripts/screenshots.sh [path/to/Velb]     (default: build/release/ui/qt/Velb)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" != "--on-screen" ]; then
-    program="$(realpath "${1:-build/release/ui/Velb}")"
+    program="$(realpath "${1:-build/release/ui/qt/Velb}")"
     exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" --on-screen "$program"
 fi
 program="$2"
