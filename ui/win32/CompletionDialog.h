@@ -11,6 +11,8 @@ class CompletionDialog : public FormWindow {
 public:
     explicit CompletionDialog(HWND owner);
 
+    /// Shows the dialog centred on the screen with the focus on its OK button.
+    void show();
     /// Shows the dialog with its owner disabled and returns when it has been closed.
     void runModal();
 
