@@ -35,10 +35,10 @@ TEST(AboutBoxWindow, OneBoxOutlivesTheMainWindowUntilEnterOrEsc) {
     for (const UINT key : {VK_RETURN, VK_ESCAPE}) {
         auto form = std::make_unique<velb::win32::Form1>();
         form->show();
-        SendMessageW(form->control("Command6"), BM_CLICK, 0, 0);
+        click(form->control("Command6"));
         const auto* box = form->aboutBox();
         ASSERT_TRUE(box);
-        SendMessageW(form->control("Command6"), BM_CLICK, 0, 0);
+        click(form->control("Command6"));
         EXPECT_EQ(form->aboutBox(), box); // the same box, brought to the front
 
         checkWindow(box->handle(), kAboutTitle, {382, 210});
@@ -47,8 +47,7 @@ TEST(AboutBoxWindow, OneBoxOutlivesTheMainWindowUntilEnterOrEsc) {
             EXPECT_EQ(textOf(box->control(name)), text) << name;
         EXPECT_EQ(GetFocus(), box->control("cmdOK"));
 
-        SendMessageW(form->control("Command7"), BM_CLICK, 0, 0); // Exit
-        velb::win32::pumpMessages();
+        click(form->control("Command7")); // Exit
         EXPECT_FALSE(form->isShown());
         EXPECT_TRUE(box->isShown());
         press(key);

@@ -32,10 +32,7 @@ struct Window {
         velb::win32::pumpMessages();
     }
     HWND get(const char* name) const { return form.control(name); }
-    void click(const char* name) const {
-        SendMessageW(get(name), BM_CLICK, 0, 0);
-        velb::win32::pumpMessages();
-    }
+    void click(const char* name) const { velb::testing::click(get(name)); }
     bool checked(const char* name) const { return SendMessageW(get(name), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     std::string focused() const {
         for (const auto table : kTables) {

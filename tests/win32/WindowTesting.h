@@ -39,6 +39,18 @@ inline void press(UINT key, bool alt = false) {
     win32::pumpMessages();
 }
 
+/// A click on a button as its window receives it. A mouse click sent to the button would need
+/// the mouse captured, which a window manager may take away.
+inline void click(HWND button) {
+    const auto type = GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK;
+    const bool ticked = SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON)
+        SendMessageW(button, BM_SETCHECK, type == BS_AUTORADIOBUTTON || !ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+    win32::pumpMessages();
+}
+
 inline SIZE clientSize(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
