@@ -1,8 +1,11 @@
 #!/bin/sh
 # Runs a program on the virtual screen xvfb-run has made, under a window manager: Wine waits
 # for one to take away each window that is hidden, two seconds a window where there is none.
+# A Wine server left from an earlier program knows no screen, and windows made through it
+# fail: the program waits for it to end and starts one of its own.
 #
 #   xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" sh on-virtual-screen.sh PROGRAM ARGS…
+wineserver -w
 openbox --sm-disable >/dev/null 2>&1 &
 manager=$!
 # The window manager has taken the screen when it names itself on the root window.
@@ -15,4 +18,6 @@ done
 "$@"
 status=$?
 kill $manager
+# The next program, with or without a screen, starts a server of its own too.
+wineserver -w
 exit $status
