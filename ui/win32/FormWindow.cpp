@@ -86,7 +86,7 @@ ControlClass controlClass(ControlKind kind) {
     case ControlKind::ProgressBar:
         return {PROGRESS_CLASSW, 0, 0};
     case ControlKind::Picture:
-        return {L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_SUNKEN, 0};
+        return {L"STATIC", SS_ICON | SS_CENTERIMAGE, WS_EX_CLIENTEDGE};
     case ControlKind::Image:
         return {L"STATIC", SS_ICON | SS_CENTERIMAGE, 0};
     case ControlKind::Line:
