@@ -18,6 +18,4 @@ done
 "$@"
 status=$?
 kill $manager
-# The next program, with or without a screen, starts a server of its own too.
-wineserver -w
 exit $status
