@@ -176,6 +176,10 @@ TEST(Form1Window, WholeRunsThroughBrowse) {
         EXPECT_EQ(window.state(), kExamplesReady);
         EXPECT_EQ(textOf(window.get("Text5")), kExamplesUnreplaced);
         EXPECT_EQ(scripts.files(), written[merged]);
+        window.dialogs->whileCompletionOpen = [] {};
+        window.form.setBarMaximum(velb::Bar::Matching, 0); // as a new script without dialogs leaves it
+        window.form.showCompletion();
+        EXPECT_EQ(window.state(), "就緒... 0/81 0/81 0/91 0/1 Execute Exit"); // shown empty
     }
 }
 

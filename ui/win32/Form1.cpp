@@ -88,8 +88,8 @@ void Form1::browse(PathField field) {
 }
 
 void Form1::execute() {
-    // Execute is locked during a run, but the dialog manager's Enter does not ask it.
-    if (m_running || !IsWindowEnabled(m_executeButton))
+    // Execute is locked during a run; a click that reaches it all the same starts nothing.
+    if (m_running)
         return;
     const HWND focused = GetFocus();
     m_running = true;

@@ -18,7 +18,6 @@
 #include <initializer_list>
 #include <optional>
 #include <span>
-#include <string>
 #include <string_view>
 #include <vector>
 
