@@ -94,6 +94,15 @@ TEST(Form1Window, StartsReadyWithTheTablesAtNinetySixDpi) {
     for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5"})
         EXPECT_TRUE(GetWindowLongPtrW(window.get(field), GWL_STYLE) & ES_READONLY) << field;
     EXPECT_EQ(window.state(), "就緒... 0/100 0/100 0/100 0/100 Execute Exit");
+    // Fonts: height in pixels at 96 DPI, weight, the Big5 character set and the face asked for.
+    std::string fonts;
+    for (const char* name : {"Text1", "Command5", "Command7"}) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window.get(name), WM_GETFONT, 0, 0)), sizeof font, &font);
+        fonts += std::to_string(font.lfHeight) + " " + std::to_string(font.lfWeight) + " " +
+                 std::to_string(font.lfCharSet) + " " + narrow(font.lfFaceName) + "; ";
+    }
+    EXPECT_EQ(fonts, "-12 400 136 新細明體; -35 700 136 新細明體; -16 700 136 新細明體; ");
 
     // Every control where its row puts it, in pixels of a 96 DPI screen on the client area;
     // a label keeps its place but takes the size of its text.
