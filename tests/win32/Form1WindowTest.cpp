@@ -33,6 +33,10 @@ struct Window {
     }
     HWND get(const char* name) const { return form.control(name); }
     void click(const char* name) const { velb::testing::click(get(name)); }
+    void fill(const std::vector<std::wstring>& paths) const {
+        for (int i = 0; i < 4; ++i)
+            SetWindowTextW(get(("Text" + std::to_string(i + 1)).c_str()), paths[i].c_str());
+    }
     bool checked(const char* name) const { return SendMessageW(get(name), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     std::string focused() const {
         for (const auto table : kTables) {
@@ -195,12 +199,23 @@ TEST(Form1Window, WholeRunsThroughBrowse) {
 TEST(Form1Window, ClosingDuringARunStopsIt) {
     Scripts scripts;
     Window window;
-    for (int i = 0; i < 4; ++i)
-        SetWindowTextW(window.get(("Text" + std::to_string(i + 1)).c_str()), scripts.paths[i].c_str());
+    window.fill(scripts.paths);
     PostMessageW(window.form.handle(), WM_CLOSE, 0, 0); // taken at the run's first pump
     window.click("Command5");
     EXPECT_FALSE(window.form.isShown());
     EXPECT_EQ(window.dialogs->completions, 0);
     EXPECT_TRUE(window.dialogs->errors.empty());
     EXPECT_TRUE(scripts.files().empty()); // nothing half-written
+}
+
+TEST(Form1Window, EnterDuringARunPressesNothingAndTheFocusComesBack) {
+    Scripts scripts;
+    Window window;
+    window.fill(scripts.paths);
+    SendMessageW(window.form.handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window.get("Command6")), TRUE);
+    PostMessageW(window.get("Command6"), WM_KEYDOWN, VK_RETURN, 0); // reaches About at the run's first pump
+    window.click("Command5");
+    EXPECT_EQ(window.dialogs->completions, 1);
+    EXPECT_FALSE(window.form.aboutBox());
+    EXPECT_EQ(window.focused(), "Command6");
 }
