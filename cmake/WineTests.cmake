@@ -27,6 +27,10 @@ set(wine_environment
     ${CMAKE_COMMAND} -E env WINEPREFIX=${VELB_WINE_PREFIX} LOCPATH=${VELB_LOCALES} LC_ALL=zh_TW.UTF-8
     WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
 set(CMAKE_CROSSCOMPILING_EMULATOR ${wine_environment} sh ${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh)
+# The same on a virtual screen of 96 DPI of its own, for the tests of the windows (see on-virtual-screen.sh).
+find_program(XVFB_RUN xvfb-run REQUIRED)
+set(VELB_ON_VIRTUAL_SCREEN ${XVFB_RUN} -a -s "-screen 0 1024x768x24 -dpi 96" ${wine_environment}
+    sh ${CMAKE_CURRENT_LIST_DIR}/on-virtual-screen.sh sh ${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh)
 # The same, on an English Windows.
 string(REPLACE "LC_ALL=zh_TW.UTF-8" "LC_ALL=en_US.UTF-8" VELB_ENGLISH_WINDOWS "${CMAKE_CROSSCOMPILING_EMULATOR}")
 

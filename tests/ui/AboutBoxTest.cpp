@@ -12,15 +12,7 @@ class AboutBoxTest : public QObject {
 private slots:
     void startsReady() {
         velb::AboutBox box;
-        checkStartUp(
-            box, "關於 Velbrix...", QSize(382, 210), "cmdOK",
-            {{"lblTitle", "Velbrix"},
-             {"lblVersion", "版本 1.1 beta 1217"},
-             {"lblDescription", "這是一支用來處理資源檔的小程式，它可以將您之前所翻譯過的舊版資源檔，拿出來與新版"
-                                "對照，一但內容相符就會替您置換過去，省去相當的時間進行人工比較，歡迎使用。"},
-             {"Label1", "程式設計:"},
-             {"lblDisclaimer", "Velbrix 開發團隊 <velbrix@example.com>"},
-             {"cmdOK", "確定"}});
+        checkStartUp(box, velb::testing::kAboutTitle, QSize(382, 210), "cmdOK", velb::testing::kAboutTexts);
         QCOMPARE(box.findChild<QLabel*>("picIcon")->pixmap().size(), QSize(32, 32));
     }
 

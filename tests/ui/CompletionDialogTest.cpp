@@ -12,8 +12,8 @@ private slots:
     void startsReadyAndOnlyEnterClosesIt() {
         velb::CompletionDialog dialog;
         QCOMPARE(dialog.objectName(), "Dialog");
-        checkStartUp(dialog, "轉換完成!", QSize(211, 103), "OKButton",
-                     {{"Label1", "成功轉換完成！"}, {"OKButton", "確定"}});
+        checkStartUp(dialog, velb::testing::kCompletionTitle, QSize(211, 103), "OKButton",
+                     velb::testing::kCompletionTexts);
         QCOMPARE(dialog.findChild<QLabel*>("Image1")->pixmap().size(), QSize(32, 32));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));

@@ -70,22 +70,8 @@ private slots:
 
     void startsReady() {
         Window window;
-        checkStartUp(window.form, "Velbrix 對話框比對程式 for VC++", QSize(597, 432), "Text1",
-                     {{"Frame1", "資源檔資訊"},
-                      {"Frame2", "舊版資料"},
-                      {"Label2", "英文版:"},
-                      {"Frame5", "處理進度"},
-                      {"Command2", "瀏覽"},
-                      {"ProgressBar4", "0%"},
-                      {"Label1", "就緒..."},
-                      {"Frame8", "未替換項目"},
-                      {"Check1", "產生報告(&E)"},
-                      {"Text5", "這裡將會顯示未替換的對話框名稱。"},
-                      {"Option1_0", "合併輸出"},
-                      {"Option1_1", "分開輸出"},
-                      {"Command5", "執行!"},
-                      {"Command6", "關於..."},
-                      {"Command7", "結束"}});
+        checkStartUp(window.form, velb::testing::kForm1Title, QSize(597, 432), "Text1", velb::testing::kForm1Texts);
+        QCOMPARE(window.get<QProgressBar>("ProgressBar4")->text(), "0%");
         QVERIFY(window.get<QCheckBox>("Check1")->isChecked() && window.get<QAbstractButton>("Option1_1")->isChecked());
         for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5"})
             QVERIFY2(window.get(field)->property("readOnly").toBool(), field);
@@ -122,14 +108,14 @@ private slots:
         QTest::mouseClick(window.get("Check1"), Qt::LeftButton);
         window.dialogs->whileCompletionOpen = [&] {
             // Bars full: lines of each script, then the new script's dialogs.
-            QCOMPARE(window.state(), "工作完成... 81/81 81/81 91/91 5/5");
+            QCOMPARE(window.state(), velb::testing::kExamplesDone);
             QTest::keyClick(&window.form, Qt::Key_Return); // starts nothing: Execute is locked
         };
         window.click("Command5");
         QCOMPARE(window.dialogs->completions, 1);
         QVERIFY(window.dialogs->errors.isEmpty());
-        QCOMPARE(window.state(), "就緒... 0/81 0/81 0/91 0/5 Execute Exit");
-        const QString list = "IDD_OPTIONS  →未替換\r\nIDD_FIND  →未替換\r\nIDD_PROGRESS  →未替換\r\n";
+        QCOMPARE(window.state(), velb::testing::kExamplesReady);
+        const QString list = velb::testing::kExamplesUnreplaced;
         auto* box = window.get<QTextEdit>("Text5");
         QCOMPARE(box->property("list").toString(), list);
         // Too long for one line, the first entry wraps at its blanks, never inside the arrow's
@@ -170,11 +156,10 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited.join(' '), "Text1 Text2 Text3 Text4 Command1 Command2 Command3 Command4 Command5 Command6 "
-                                    "Command7 Check1 Text5 Option1_1 Text1");
+        QCOMPARE(visited.join(' '), velb::testing::kForm1TabOrder);
         // Enter in a path box reaches the default button, Execute.
         QTest::keyClick(window.get("Text1"), Qt::Key_Return);
-        QCOMPARE(window.dialogs->errors, QStringList{"您未指定【舊版英文】資料!"});
+        QCOMPARE(window.dialogs->errors, QStringList{velb::testing::kMissingPathMessages[0]});
         QCOMPARE(window.state(), "就緒... 0/100 0/100 0/100 0/100 Execute Exit");
         for (bool ticked : {false, true}) {
             QTest::keyClick(&window.form, Qt::Key_E, Qt::AltModifier);

@@ -1,10 +1,15 @@
 #pragma once
 // The checks every window shares: at start-up its title, its fixed size with no minimize or
 // maximize box, the control that has the focus, and the text each control first shows,
-// written out here so that a typo in a caption fails; once shown, its place on the screen.
+// written out in WindowExpectations.h so that a typo in a caption fails; once shown, its place
+// on the screen.
+
+#include <WindowExpectations.h>
 
 #include <QtTest>
 #include <QtWidgets>
+
+#include <span>
 
 // A shown window's frame stands in the middle of its screen, to the pixel.
 inline void checkCentred(const QWidget& window) {
@@ -15,7 +20,7 @@ inline void checkCentred(const QWidget& window) {
 }
 
 inline void checkStartUp(const QWidget& window, const QString& title, QSize size, const char* focused,
-                         const std::vector<std::pair<const char*, QString>>& texts) {
+                         std::span<const velb::testing::NamedText> texts) {
     QCOMPARE(window.windowTitle(), title);
     QCOMPARE(window.size(), size);
     QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -26,6 +31,6 @@ inline void checkStartUp(const QWidget& window, const QString& title, QSize size
         const char* property = control->inherits("QGroupBox")       ? "title"
                                : control->inherits("velb::ListBox") ? "list"
                                                                     : "text";
-        QCOMPARE(control->property(property).toString(), text);
+        QCOMPARE(control->property(property).toString(), QString::fromUtf8(text));
     }
 }

@@ -5,6 +5,7 @@
 
 icon.txt     -> ../icon.png (indexed PNG) and ../velb.ico (8-bit BMP icon)
 duckling.txt -> ../duckling.gif (GIF89a, 64-colour table, one transparent index)
+                and ../duckling.ico (the same, for the Windows windows)
 
 Only the Python standard library is used, so the pictures can be rebuilt on
 any machine with Python 3 and no image libraries.
@@ -181,6 +182,7 @@ def main():
     write_ico(OUT_DIR / "velb.ico", palette, pixels)
     palette, pixels = read_art(ART_DIR / "duckling.txt")
     write_gif(OUT_DIR / "duckling.gif", palette, pixels)
+    write_ico(OUT_DIR / "duckling.ico", palette, pixels)
 
 
 if __name__ == "__main__":

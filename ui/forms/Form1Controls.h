@@ -1,24 +1,19 @@
+#pragma once
 // The controls of the main window, one table per frame. Positions are in twips, relative
-// to the frame or window named as container; tab indexes count across the whole window.
+// to the frame or window named as container; tab indexes count across the whole window, and
+// every frame comes before what it holds in that order too.
 
-#include "Form1.h"
+#include "ControlRow.h"
 
-#include "ControlTable.h"
-#include "Looks.h"
-
-#include <QCheckBox>
-#include <QPushButton>
-#include <QRadioButton>
-
-namespace velb {
-
-namespace {
+namespace velb::form1 {
 
 using enum ControlKind;
 
-// Frame1 keeps the window's own background: Qt has no active-border colour, and on the
-// systems the window was designed on that colour was the window's grey.
-constexpr ControlRow kPathFrame[] = {
+inline constexpr WindowRow kWindow{"Form1", "Velbrix 對話框比對程式 for VC++", 8955, 6480};
+
+// Frame1's design asks for the active-border colour as its background; on the systems the
+// window was designed on that colour was the window's own grey, which both front ends keep.
+inline constexpr ControlRow kPathFrame[] = {
     {"Frame1", Frame, nullptr, {180, 60, 6165, 2985}, "資源檔資訊", 0},
     {"Frame2", Frame, "Frame1", {180, 330, 5805, 1215}, "舊版資料", 1},
     {"Label2", Label, "Frame2", {180, 330, 585, 180}, "英文版:", 13},
@@ -36,7 +31,7 @@ constexpr ControlRow kPathFrame[] = {
     {"Command4", Button, "Frame3", {4860, 690, 795, 315}, "瀏覽", 12},
 };
 
-constexpr ControlRow kProgressFrame[] = {
+inline constexpr ControlRow kProgressFrame[] = {
     {"Frame5", Frame, nullptr, {180, 3150, 6165, 2565}, "處理進度", 17},
     {"Frame6", Frame, "Frame5", {180, 270, 5805, 1275}, "資源檔解析", 18},
     {"Label6", Label, "Frame6", {150, 300, 765, 180}, "舊版英文:", 19},
@@ -50,13 +45,13 @@ constexpr ControlRow kProgressFrame[] = {
     {"ProgressBar4", ProgressBar, "Frame7", {1020, 330, 4635, 165}, "", 27},
 };
 
-constexpr ControlRow kStatusStrip[] = {
+inline constexpr ControlRow kStatusStrip[] = {
     {"Frame4", Frame, nullptr, {180, 5820, 8565, 495}, "", 3},
     {"Label1", Label, "Frame4", {90, 210, 495, 180}, "就緒...", 4},
 };
 
 // The two option buttons are the members 0 and 1 of the group Option1.
-constexpr ControlRow kOutputFrame[] = {
+inline constexpr ControlRow kOutputFrame[] = {
     {"Frame8", Frame, nullptr, {6510, 60, 2265, 4275}, "未替換項目", 31},
     {"Check1", CheckBox, "Frame8", {120, 300, 1245, 195}, "產生報告(&E)", 32},
     {"Text5", TextArea, "Frame8", {120, 540, 1995, 2985}, "這裡將會顯示未替換的對話框名稱。", 33},
@@ -65,40 +60,19 @@ constexpr ControlRow kOutputFrame[] = {
     {"Option1_1", OptionButton, "Frame9", {1140, 300, 1035, 225}, "分開輸出", 36},
 };
 
-constexpr ControlRow kCommandButtons[] = {
+inline constexpr ControlRow kCommandButtons[] = {
     {"Command5", Button, nullptr, {6510, 4470, 2295, 735}, "執行!", 28},
     {"Command6", Button, nullptr, {6510, 5310, 1155, 405}, "關於...", 29},
     {"Command7", Button, nullptr, {7650, 5310, 1155, 405}, "結束", 30},
 };
 
-} // namespace
+inline constexpr ControlLook kLooks[] = {
+    {"Command5", 26.25, true, {}},
+    {"Command6", 12, true, {}},
+    {"Command7", 12, true, {}},
+};
 
-void Form1::buildPathFrame() {
-    buildControls(this, kPathFrame);
-}
+/// The filter list of the Browse dialogs, as pairs of description and pattern.
+inline constexpr const char* kBrowseFilter[] = {"VC++ 資源檔(*.rc)", "*.rc", "所有類型(*.*)", "*.*"};
 
-void Form1::buildProgressFrame() {
-    buildControls(this, kProgressFrame);
-}
-
-void Form1::buildStatusStrip() {
-    buildControls(this, kStatusStrip);
-}
-
-void Form1::buildOutputFrame() {
-    buildControls(this, kOutputFrame);
-    findControl<QCheckBox>(this, "Check1")->setChecked(true);
-    findControl<QRadioButton>(this, "Option1_1")->setChecked(true);
-}
-
-void Form1::buildCommandButtons() {
-    buildControls(this, kCommandButtons);
-    auto* execute = findControl<QPushButton>(this, "Command5");
-    execute->setFont(mingFont(26.25, true));
-    // Drawn as the default button; keyPressEvent gives it the Enter the other controls leave.
-    execute->setDefault(true);
-    findControl<QPushButton>(this, "Command6")->setFont(mingFont(12, true));
-    findControl<QPushButton>(this, "Command7")->setFont(mingFont(12, true));
-}
-
-} // namespace velb
+} // namespace velb::form1

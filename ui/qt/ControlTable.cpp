@@ -18,7 +18,6 @@ namespace velb {
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
 constexpr const char* kTabIndexProperty = "tabIndex";
 
 // A label that keeps fitting its one line of text when a window gives it its own font
@@ -35,9 +34,9 @@ protected:
     }
 };
 
-QLabel* makePicture(const char* resource, QWidget* parent) {
+QLabel* makePicture(const char* name, QWidget* parent) {
     auto* picture = new QLabel(parent);
-    picture->setPixmap(QPixmap(QString::fromUtf8(resource)));
+    picture->setPixmap(QPixmap(QStringLiteral(":/velb/%1.gif").arg(QString::fromUtf8(name))));
     picture->setAlignment(Qt::AlignCenter);
     return picture;
 }
@@ -117,7 +116,7 @@ void fitHeight(QWidget* box) {
 // Pixels for a length in twips on the screen of window, horizontally or vertically.
 int twipsToPixels(int twips, const QWidget* window, Qt::Orientation orientation) {
     const int dpi = orientation == Qt::Horizontal ? window->logicalDpiX() : window->logicalDpiY();
-    return qRound(twips * dpi / kTwipsPerInch);
+    return velb::twipsToPixels(twips, dpi);
 }
 
 QRect twipsToPixels(const TwipsRect& rect, const QWidget* window) {
@@ -127,8 +126,9 @@ QRect twipsToPixels(const TwipsRect& rect, const QWidget* window) {
 
 } // namespace
 
-void setClientSize(QWidget* window, int width, int height) {
-    window->setFixedSize(twipsToPixels(width, window, Qt::Horizontal), twipsToPixels(height, window, Qt::Vertical));
+void setClientSize(QWidget* window, const WindowRow& row) {
+    window->setFixedSize(twipsToPixels(row.clientWidth, window, Qt::Horizontal),
+                         twipsToPixels(row.clientHeight, window, Qt::Vertical));
 }
 
 void buildControls(QWidget* window, std::span<const ControlRow> rows) {

@@ -9,6 +9,7 @@
 #include "WindowKinds.h"
 
 #include <Execute.h>
+#include <Form1Controls.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,14 +25,15 @@ namespace velb {
 
 namespace {
 
-const auto kBrowseFilter = QStringLiteral("VC++ 資源檔(*.rc);;所有類型(*.*)");
+// Qt's form of the filter list: "description(pattern);;…", the pattern already in the description.
+const auto kBrowseFilter = QStringLiteral("%1;;%2").arg(QString::fromUtf8(form1::kBrowseFilter[0]),
+                                                        QString::fromUtf8(form1::kBrowseFilter[2]));
 
 } // namespace
 
 Form1::Form1(std::unique_ptr<ModalDialogs> dialogs)
     : QWidget(nullptr, kMainWindowFlags), m_dialogs(dialogs ? std::move(dialogs) : std::make_unique<QtModalDialogs>()) {
-    dressWindow(this, "Form1", QStringLiteral("Velbrix 對話框比對程式 for VC++"));
-    setClientSize(this, 8955, 6480);
+    dressWindow(this, form1::kWindow);
     buildPathFrame();
     buildProgressFrame();
     buildStatusStrip();

@@ -1,7 +1,10 @@
 #include "Looks.h"
 
+#include "ControlTable.h"
+
 #include <QColor>
 #include <QIcon>
+#include <QLabel>
 #include <QStringList>
 #include <QWidget>
 
@@ -33,9 +36,10 @@ QIcon programIcon() {
 
 } // namespace
 
-void dressWindow(QWidget* window, const char* name, const QString& title) {
-    window->setObjectName(QString::fromUtf8(name));
-    window->setWindowTitle(title);
+void dressWindow(QWidget* window, const WindowRow& row) {
+    window->setObjectName(QString::fromUtf8(row.name));
+    window->setWindowTitle(QString::fromUtf8(row.title));
+    setClientSize(window, row);
     window->setWindowIcon(programIcon());
     window->setFont(mingFont(9));
 }
@@ -50,12 +54,17 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 
 } // namespace
 
-void setTextColour(QWidget* label, const QColor& colour) {
-    setColour(label, QPalette::WindowText, colour);
-}
-
-void setFillColour(QWidget* line, const QColor& colour) {
-    setColour(line, QPalette::Window, colour);
+void applyLooks(QWidget* window, std::span<const ControlLook> looks) {
+    for (const auto& look : looks) {
+        auto* control = findControl<QWidget>(window, look.name);
+        if (look.points > 0)
+            control->setFont(mingFont(look.points, look.bold));
+        if (look.colour) {
+            // Only a line is a plain widget; its colour fills it rather than writing.
+            const auto role = qobject_cast<QLabel*>(control) ? QPalette::WindowText : QPalette::Window;
+            setColour(control, role, QColor(look.colour->red, look.colour->green, look.colour->blue));
+        }
+    }
 }
 
 } // namespace velb

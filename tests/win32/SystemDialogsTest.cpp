@@ -1,0 +1,76 @@
+// The system's own modal dialogs as the main window opens them: the error box titled
+// "錯誤訊息" with its one OK button and no icon, and the open dialog with the filter list and
+// the shared file name, which a cancel leaves without a name.
+
+#include "WindowTesting.h"
+
+#include <SystemDialogs.h>
+
+#include <functional>
+
+using namespace velb::testing;
+
+namespace {
+
+// Looks at the dialog the modal loop has opened, once it is up, and closes it.
+std::function<bool()> g_whenOpen;
+
+void CALLBACK lookForDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (g_whenOpen())
+        KillTimer(nullptr, timer);
+}
+
+void whenOpen(std::function<bool()> handle) {
+    g_whenOpen = std::move(handle);
+    SetTimer(nullptr, 0, 50, lookForDialog);
+}
+
+std::vector<std::string> comboItems(HWND combo) {
+    std::vector<std::string> items;
+    const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring item(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) + 1, L'\0');
+        item.resize(SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data())));
+        items.push_back(narrow(item));
+    }
+    return items;
+}
+
+} // namespace
+
+TEST(SystemDialogs, ErrorBoxHasOneOkButtonAndNoIcon) {
+    std::vector<std::string> seen;
+    whenOpen([&] {
+        const HWND box = FindWindowW(L"#32770", L"錯誤訊息");
+        if (!box)
+            return false;
+        seen = {textOf(GetDlgItem(box, 0xFFFF)), textOf(GetDlgItem(box, IDOK)),
+                GetDlgItem(box, IDCANCEL) ? "cancel" : "no cancel",
+                SendDlgItemMessageW(box, 0x0440, STM_GETICON, 0, 0) ? "icon" : "no icon"};
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    velb::win32::SystemDialogs().showError(nullptr, L"您未指定【舊版英文】資料!");
+    EXPECT_EQ(seen, (std::vector<std::string>{"您未指定【舊版英文】資料!", "確定", "no cancel", "no icon"}));
+}
+
+TEST(SystemDialogs, OpenDialogOffersTheFilterAndTheSharedNameAndMayBeCancelled) {
+    std::vector<std::string> filter;
+    std::string name;
+    whenOpen([&] {
+        const HWND dialog = GetActiveWindow();
+        const HWND types = dialog ? GetDlgItem(dialog, 0x470) : nullptr; // the file type box
+        if (!types)
+            return false;
+        filter = comboItems(types);
+        name = textOf(GetDlgItem(dialog, 0x47c)); // the file name box
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    });
+    const auto chosen =
+        velb::win32::SystemDialogs().chooseFile(nullptr, velb::win32::ModalDialogs::FileDialog::Open,
+                                                L"VC++ 資源檔(*.rc)|*.rc|所有類型(*.*)|*.*", L"old_en.rc");
+    EXPECT_FALSE(chosen);
+    EXPECT_EQ(filter, (std::vector<std::string>{"VC++ 資源檔(*.rc)", "所有類型(*.*)"}));
+    EXPECT_EQ(name, "old_en.rc");
+}

@@ -1,0 +1,92 @@
+#pragma once
+// What the Win32 window tests share: the user's keys as the dialog manager receives them,
+// the texts and places of controls, and a stand-in for the main window's modal dialogs with
+// queued answers.
+
+#include <MessageLoop.h>
+#include <ModalDialogs.h>
+#include <WideText.h>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace velb::testing {
+
+inline std::string narrow(const std::wstring& text) {
+    std::string utf8(
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr),
+        '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
+                        static_cast<int>(utf8.size()), nullptr, nullptr);
+    return utf8;
+}
+
+inline std::string textOf(HWND window) {
+    return narrow(win32::windowText(window));
+}
+
+/// A key pressed where the focus is, through the message loop as the user's keys go.
+inline void press(UINT key, bool alt = false) {
+    const HWND focused = GetFocus();
+    if (alt)
+        PostMessageW(focused, WM_SYSCHAR, key, 1 << 29);
+    else
+        PostMessageW(focused, WM_KEYDOWN, key, 0);
+    win32::pumpMessages();
+}
+
+/// A click on a button as its window receives it. A mouse click sent to the button would need
+/// the mouse captured, which a window manager may take away.
+inline void click(HWND button) {
+    const auto type = GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK;
+    const bool ticked = SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON)
+        SendMessageW(button, BM_SETCHECK, type == BS_AUTORADIOBUTTON || !ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+    win32::pumpMessages();
+}
+
+inline SIZE clientSize(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+/// A top-level window's checks at start-up: title, client size, no minimize or maximize box.
+inline void checkWindow(HWND window, const char* title, SIZE size) {
+    EXPECT_EQ(textOf(window), title);
+    const auto client = clientSize(window);
+    EXPECT_EQ(client.cx, size.cx);
+    EXPECT_EQ(client.cy, size.cy);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+}
+
+struct StandInDialogs : win32::ModalDialogs {
+    std::deque<std::wstring> fileAnswers;
+    std::vector<std::wstring> fileRequests; ///< "open|filter|preset name" or "save|…"
+    std::vector<std::string> errors;
+    int completions = 0;
+    std::function<void()> whileCompletionOpen = [] {};
+
+    std::optional<std::wstring> chooseFile(HWND, FileDialog kind, const std::wstring& filter,
+                                           const std::wstring& preset) override {
+        fileRequests.push_back((kind == FileDialog::Save ? L"save|" : L"open|") + filter + L"|" + preset);
+        if (fileAnswers.empty())
+            return std::nullopt;
+        auto answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+    void showError(HWND, const std::wstring& message) override { errors.push_back(narrow(message)); }
+    void showCompletion(HWND) override {
+        ++completions;
+        whileCompletionOpen();
+    }
+};
+
+} // namespace velb::testing
