@@ -1,9 +1,10 @@
-// The system's own modal dialogs as the main window opens them: the error box titled
-// "錯誤訊息" with its one OK button and no icon, and the open dialog with the filter list and
-// the shared file name, which a cancel leaves without a name.
+// The modal dialogs as the main window opens them: the error box titled "錯誤訊息" with its
+// one OK button and no icon, the open dialog with the filter list and the shared file name,
+// which a cancel leaves without a name, and the completion dialog, which locks its owner.
 
 #include "WindowTesting.h"
 
+#include <Form1.h>
 #include <SystemDialogs.h>
 
 #include <functional>
@@ -73,4 +74,21 @@ TEST(SystemDialogs, OpenDialogOffersTheFilterAndTheSharedNameAndMayBeCancelled) 
     EXPECT_FALSE(chosen);
     EXPECT_EQ(filter, (std::vector<std::string>{"VC++ 資源檔(*.rc)", "所有類型(*.*)"}));
     EXPECT_EQ(name, "old_en.rc");
+}
+
+TEST(SystemDialogs, CompletionDialogLocksTheMainWindowUntilClosed) {
+    velb::win32::Form1 form;
+    form.show();
+    std::string seen = "never open";
+    whenOpen([&] {
+        const HWND dialog = FindWindowW(L"VelbForm", L"轉換完成!");
+        if (!dialog || !IsWindowVisible(dialog))
+            return false;
+        seen = IsWindowEnabled(form.handle()) ? "main window usable" : "main window locked";
+        click(FindWindowExW(dialog, nullptr, L"BUTTON", nullptr));
+        return true;
+    });
+    velb::win32::SystemDialogs().showCompletion(form.handle());
+    EXPECT_EQ(seen, "main window locked");
+    EXPECT_TRUE(IsWindowEnabled(form.handle()));
 }
