@@ -80,9 +80,9 @@ void ListBox::setList(const QString& list) {
 }
 
 QMimeData* ListBox::createMimeDataFromSelection() const {
-    auto* data = new QMimeData;
-    data->setText(textCursor().selection().toPlainText().remove(kWordJoiner));
-    return data;
+    auto* copied = new QMimeData;
+    copied->setText(textCursor().selection().toPlainText().remove(kWordJoiner));
+    return copied;
 }
 
 } // namespace velb
