@@ -158,6 +158,17 @@ TEST_F(BatchTest, CodePageOptionReadsAndWritesEveryFileInIt) {
               "不支援代碼頁 54936：本程式只能原封不動地讀寫單位元組、雙位元組和 UTF-8 代碼頁的檔案。\n");
 }
 
+#ifndef _WIN32 // script(1) gives velb-batch a terminal of its own.
+TEST_F(BatchTest, OnATerminalTheProgressLineIsClearedForAMessage) {
+    const std::string onTerminal = "cd " + quoted(m_dir) + " && LC_ALL=C script -qec \"" + quoted(m_batch) +
+                                   " missing.rc b c d\" /dev/null >terminal 2>&1";
+    if (std::system("script --version >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "script(1) is not installed";
+    EXPECT_NE(runCommand(onTerminal), 0);
+    EXPECT_EQ(written("terminal"), "\r\033[K無法讀取檔案「missing.rc」：找不到這個檔案或它所在的資料夾。\r\n");
+}
+#endif
+
 TEST_F(BatchTest, UsageErrorsExitWithTwoHelpWithZeroAndASlashBeginsAPath) {
     EXPECT_EQ(run("a b c"), 2);
     EXPECT_NE(output("stderr").find("OUTPUT is required"), std::string::npos);
