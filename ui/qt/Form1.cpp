@@ -107,7 +107,7 @@ void Form1::execute() {
             focused->setFocus();
     }
     // The run is over and the box shows its list; the window need not keep a second copy.
-    m_unreplacedList = {};
+    m_shown.releaseList();
     // The next run processes events at its first pump.
     m_sinceLastPump.invalidate();
 }

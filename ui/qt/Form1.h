@@ -11,6 +11,7 @@
 
 #include "ModalDialogs.h"
 
+#include <LatestRunState.h>
 #include <RunView.h>
 
 #include <QElapsedTimer>
@@ -85,14 +86,7 @@ private:
     bool m_closing = false;
 
     // The latest values of a run, shown by showRunState().
-    std::array<int, 4> m_barMaximum{100, 100, 100, 100};
-    std::array<int, 4> m_barPosition{};
-    std::u16string m_status;
-    bool m_statusChanged = false;
-    // The run's list as it grew; only shown at a pump, so a long list is not copied into the
-    // box at every unreplaced dialog.
-    std::u16string m_unreplacedList;
-    bool m_unreplacedListChanged = false;
+    LatestRunState m_shown;
     QElapsedTimer m_sinceLastPump;
     int m_callsSinceClockCheck = 0;
 

@@ -35,21 +35,16 @@ void Form1::setExecuteAndExitEnabled(bool enabled) {
 }
 
 void Form1::clearUnreplacedList() {
-    m_unreplacedList.clear();
-    m_unreplacedListChanged = true;
+    m_shown.clearList();
 }
 
 void Form1::addUnreplaced(std::u16string_view line) {
-    m_unreplacedList.append(line);
-    m_unreplacedListChanged = true;
+    m_shown.addToList(line);
 }
 
 void Form1::setStatus(std::u16string_view status) {
-    // The run sets the same status for every line it loads; only a new phase is news.
-    if (status == m_status)
+    if (!m_shown.setStatus(status))
         return;
-    m_status.assign(status);
-    m_statusChanged = true;
     // A new phase is drawn at once, without processing events: the writing of the output
     // pumps none, and its status would otherwise never be seen.
     showRunState();
@@ -57,11 +52,11 @@ void Form1::setStatus(std::u16string_view status) {
 }
 
 void Form1::setBarMaximum(Bar bar, int maximum) {
-    m_barMaximum[indexOf(bar)] = maximum;
+    m_shown.setBarMaximum(bar, maximum);
 }
 
 void Form1::setBarPosition(Bar bar, int position) {
-    m_barPosition[indexOf(bar)] = position;
+    m_shown.setBarPosition(bar, position);
 }
 
 std::filesystem::path Form1::readPath(PathField field) {
@@ -103,21 +98,18 @@ void Form1::showCompletion() {
 
 void Form1::showRunState() {
     for (std::size_t i = 0; i < m_bars.size(); ++i) {
-        // A bar with a maximum of 0 would turn into Qt's busy indicator; it shows empty instead.
-        const int maximum = m_barMaximum[i] > 0 ? m_barMaximum[i] : 1;
-        m_bars[i]->setRange(0, maximum);
-        m_bars[i]->setValue(m_barMaximum[i] > 0 ? m_barPosition[i] : 0);
+        // Shown with a maximum of 0, a bar would turn into Qt's busy indicator.
+        const LatestRunState::ShownBar bar = m_shown.shownBar(i);
+        m_bars[i]->setRange(0, bar.maximum);
+        m_bars[i]->setValue(bar.position);
     }
-    if (m_statusChanged) {
-        m_statusLine->setText(toQString(m_status));
+    if (const auto status = m_shown.takeStatus()) {
+        m_statusLine->setText(toQString(*status));
         // The status line fits its text, which is longer in some phases than in others.
         m_statusLine->adjustSize();
-        m_statusChanged = false;
     }
-    if (m_unreplacedListChanged) {
-        m_unreplacedBox->setList(toQString(m_unreplacedList));
-        m_unreplacedListChanged = false;
-    }
+    if (const auto list = m_shown.takeList())
+        m_unreplacedBox->setList(toQString(*list));
 }
 
 } // namespace velb

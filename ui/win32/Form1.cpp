@@ -102,7 +102,7 @@ void Form1::execute() {
     if (focused)
         SendMessageW(handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focused), TRUE);
     // The box shows the list now; the window need not keep a second copy.
-    m_unreplacedList = {};
+    m_shown.releaseList();
     m_lastPump = 0;
 }
 

@@ -12,6 +12,7 @@
 #include "FormWindow.h"
 #include "ModalDialogs.h"
 
+#include <LatestRunState.h>
 #include <RunView.h>
 
 #include <array>
@@ -63,12 +64,7 @@ private:
     bool m_closing = false;
 
     // The latest values of a run, shown by showRunState().
-    std::array<int, 4> m_barMaximum{100, 100, 100, 100};
-    std::array<int, 4> m_barPosition{};
-    std::u16string m_status;
-    bool m_statusChanged = false;
-    std::u16string m_unreplacedList;
-    bool m_unreplacedListChanged = false;
+    LatestRunState m_shown;
     ULONGLONG m_lastPump = 0;
 
     std::array<HWND, 4> m_pathFields{};

@@ -30,21 +30,16 @@ void Form1::setExecuteAndExitEnabled(bool enabled) {
 }
 
 void Form1::clearUnreplacedList() {
-    m_unreplacedList.clear();
-    m_unreplacedListChanged = true;
+    m_shown.clearList();
 }
 
 void Form1::addUnreplaced(std::u16string_view line) {
-    m_unreplacedList.append(line);
-    m_unreplacedListChanged = true;
+    m_shown.addToList(line);
 }
 
 void Form1::setStatus(std::u16string_view status) {
-    // The run sets the same status for every line it loads; only a new phase is news.
-    if (status == m_status)
+    if (!m_shown.setStatus(status))
         return;
-    m_status.assign(status);
-    m_statusChanged = true;
     // A new phase is drawn at once, without processing input: the writing of the output
     // pumps none, and its status would otherwise never be seen.
     showRunState();
@@ -52,11 +47,11 @@ void Form1::setStatus(std::u16string_view status) {
 }
 
 void Form1::setBarMaximum(Bar bar, int maximum) {
-    m_barMaximum[indexOf(bar)] = maximum;
+    m_shown.setBarMaximum(bar, maximum);
 }
 
 void Form1::setBarPosition(Bar bar, int position) {
-    m_barPosition[indexOf(bar)] = position;
+    m_shown.setBarPosition(bar, position);
 }
 
 std::filesystem::path Form1::readPath(PathField field) {
@@ -96,20 +91,17 @@ void Form1::showCompletion() {
 
 void Form1::showRunState() {
     for (std::size_t i = 0; i < m_bars.size(); ++i) {
-        // A maximum of 0 is shown as an empty bar.
-        SendMessageW(m_bars[i], PBM_SETRANGE32, 0, m_barMaximum[i] > 0 ? m_barMaximum[i] : 1);
-        SendMessageW(m_bars[i], PBM_SETPOS, m_barMaximum[i] > 0 ? m_barPosition[i] : 0, 0);
+        const LatestRunState::ShownBar bar = m_shown.shownBar(i);
+        SendMessageW(m_bars[i], PBM_SETRANGE32, 0, bar.maximum);
+        SendMessageW(m_bars[i], PBM_SETPOS, bar.position, 0);
     }
-    if (m_statusChanged) {
-        SetWindowTextW(m_statusLine, std::wstring(asWide(m_status)).c_str());
+    if (const auto status = m_shown.takeStatus()) {
+        SetWindowTextW(m_statusLine, std::wstring(asWide(*status)).c_str());
         // The status line fits its text, which is longer in some phases than in others.
         fitLabel(m_statusLine);
-        m_statusChanged = false;
     }
-    if (m_unreplacedListChanged) {
-        SetWindowTextW(m_unreplacedBox, std::wstring(asWide(m_unreplacedList)).c_str());
-        m_unreplacedListChanged = false;
-    }
+    if (const auto list = m_shown.takeList())
+        SetWindowTextW(m_unreplacedBox, std::wstring(asWide(*list)).c_str());
 }
 
 } // namespace velb::win32
