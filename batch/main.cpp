@@ -51,6 +51,7 @@ int run(int argc, char** argv) {
     bool merged = false;
     bool noReport = false;
     bool anyDialog = false;
+    bool strings = false;
     unsigned codePageNumber = 0;
     std::string changesPath;
     std::array<std::string, 4> paths;
@@ -58,6 +59,9 @@ int run(int argc, char** argv) {
     app.add_flag("--no-report", noReport, "write no report into the current directory");
     app.add_flag("--any-dialog", anyDialog,
                  "also take dialogs whose header is NAME DIALOG or DIALOGEX with any options, as editors write today");
+    app.add_flag("--strings", strings,
+                 "carry the translation string by string into dialogs that changed, and lay the output out line "
+                 "for line as the new script");
     const CLI::Option* changesOption =
         app.add_option("--changes", changesPath,
                        "write what each unreplaced dialog needs (why, the diff, the old translation) to FILE in "
@@ -100,6 +104,7 @@ int run(int argc, char** argv) {
     velb::ConsoleView view(request, progressLine ? stderr : nullptr);
     velb::RunExtras extras;
     extras.headers = anyDialog ? velb::HeaderRule::AnyForm : velb::HeaderRule::FixedImpure;
+    extras.carrying = strings ? velb::Carrying::Strings : velb::Carrying::WholeDialogs;
     extras.describeChanges = changesOption->count() != 0;
     const bool changesInPlaceOfList = extras.describeChanges && changesPath == kStandardOutput;
     const velb::RunOutcome outcome = velb::Execute(view, velb::diskFileSystem(), *codePage, extras);

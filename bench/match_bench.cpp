@@ -49,7 +49,8 @@ void matchDialogs(benchmark::State& state) {
     velb::testing::QuietView view;
     for (auto _ : state) {
         const velb::MatchResult match = velb::MatchDialogs(s.oldEnglish.dialogs, s.oldChinese.dialogs,
-                                                           s.newEnglish.dialogs, velb::OutputMode::Separate, view);
+                                                           s.newEnglish.dialogs, velb::OutputMode::Separate,
+                                                           velb::Carrying::WholeDialogs, view);
         benchmark::DoNotOptimize(match.replacementTable.data());
     }
     state.counters["dialogs"] = static_cast<double>(s.newEnglish.dialogs.size());
@@ -64,7 +65,8 @@ void nestedScan(benchmark::State& state) {
     }
     velb::testing::QuietView view;
     const velb::MatchResult match = velb::MatchDialogs(s.oldEnglish.dialogs, s.oldChinese.dialogs, s.newEnglish.dialogs,
-                                                       velb::OutputMode::Separate, view);
+                                                       velb::OutputMode::Separate,
+                                                           velb::Carrying::WholeDialogs, view);
     if (match.replacementTable != table)
         state.SkipWithError("the matcher and the nested scan disagree");
     state.counters["dialogs"] = static_cast<double>(s.newEnglish.dialogs.size());

@@ -59,27 +59,81 @@ void appendDiff(std::u16string& out, const NamedScript& from, std::u16string_vie
     }
 }
 
+struct Tally {
+    long long added = 0, changed = 0, untranslated = 0;
+    long long byStrings = 0, byStringsLeft = 0;
+    long long stringsCarried = 0, stringsLeft = 0, byEdit = 0;
+};
+
+std::u16string literalLine(std::u16string_view what, const StringNote& note, int dialogLine) {
+    return u"    " + std::u16string(what) + u"  " + note.control + u"  第 " + decimalText(dialogLine + note.line) +
+           u" 行";
+}
+
+// A dialog carried string by string: what is left in English, what a mirrored edit gave, and
+// where the translator's rectangle gave way to a changed English one.
+void appendCarried(std::u16string& out, const CarriedDialog& carried, int dialogLine, std::u16string_view name,
+                   Tally& tally) {
+    ++tally.byStrings;
+    out.append(name).append(u"→ 逐字串承接");
+    if (carried.stringsLeft != 0) {
+        ++tally.byStringsLeft;
+        out.append(u"，" + decimalText(carried.stringsLeft) + u" 個字串未翻譯");
+    }
+    out.append(u"\n");
+    tally.stringsCarried += carried.stringsCarried;
+    tally.stringsLeft += carried.stringsLeft;
+    for (const StringNote& note : carried.notes) {
+        switch (note.kind) {
+        case StringNote::Kind::LeftInEnglish:
+            appendLine(out, literalLine(u"未翻譯", note, dialogLine), u"  " + note.to);
+            break;
+        case StringNote::Kind::CarriedByEdit:
+            ++tally.byEdit;
+            appendLine(out, literalLine(u"依修改承接", note, dialogLine), u"  " + note.from + u" → " + note.to);
+            break;
+        case StringNote::Kind::EnglishCoordinates:
+            appendLine(out, literalLine(u"英文座標已變更，採用英文座標", note, dialogLine), u"");
+            break;
+        }
+    }
+    out.append(u"\n");
+}
+
 } // namespace
 
 std::u16string DescribeChanges(NamedScript oldEnglish, NamedScript oldChinese, NamedScript newEnglish,
                                const MatchResult& match) {
     const OldDialogs old = indexOldDialogs(oldEnglish.loaded.dialogs, oldChinese.loaded.dialogs);
+    const DialogTable& dialogs = newEnglish.loaded.dialogs;
+    std::vector<bool> unreplaced(dialogs.size(), false);
+    for (const std::size_t index : match.unreplaced)
+        unreplaced[index] = true;
+    std::vector<const CarriedDialog*> carried(dialogs.size(), nullptr);
+    for (const StringCarriedDialog& entry : match.stringCarried)
+        carried[entry.index] = &entry.dialog;
 
     std::u16string out;
-    long long added = 0, changed = 0, untranslated = 0;
-    for (const std::size_t index : match.unreplaced) {
-        const Dialog& dialog = newEnglish.loaded.dialogs[index];
+    Tally tally;
+    for (std::size_t index = 0; index < dialogs.size(); ++index) {
+        const Dialog& dialog = dialogs[index];
+        if (carried[index]) {
+            appendCarried(out, *carried[index], newEnglish.loaded.script.lineOf(dialog.body), dialog.name, tally);
+            continue;
+        }
+        if (!unreplaced[index])
+            continue;
         out.append(dialog.name).append(u"→ ");
         const auto bodies = old.englishBodies.find(dialog.name);
         if (bodies == old.englishBodies.end()) {
-            out.append(u"new\n");
-            ++added;
+            out.append(u"新增\n");
+            ++tally.added;
         } else if (isUnchanged(old, dialog)) {
-            out.append(u"not translated\n");
-            ++untranslated;
+            out.append(u"未翻譯\n");
+            ++tally.untranslated;
         } else {
-            out.append(u"changed\n");
-            ++changed;
+            out.append(u"已變更\n");
+            ++tally.changed;
             appendDiff(out, oldEnglish, bodies->second.back(), newEnglish, dialog.body);
             if (const auto translation = old.translation.find(dialog.name); translation != old.translation.end()) {
                 appendLine(out, u"=== ", placeOf(oldChinese, translation->second));
@@ -89,9 +143,16 @@ std::u16string DescribeChanges(NamedScript oldEnglish, NamedScript oldChinese, N
         }
         out.append(u"\n");
     }
-    const auto carriedOver = static_cast<long long>(newEnglish.loaded.dialogs.size() - match.unreplaced.size());
-    out.append(u"carried over " + decimalText(carriedOver) + u", new " + decimalText(added) + u", changed " +
-               decimalText(changed) + u", not translated " + decimalText(untranslated) + u"\n");
+    const auto whole = static_cast<long long>(dialogs.size() - match.unreplaced.size() - tally.byStrings) +
+                       tally.byStringsLeft;
+    out.append(u"整個承接 " + decimalText(whole) + u" 個，新增 " + decimalText(tally.added) + u" 個，已變更 " +
+               decimalText(tally.changed) + u" 個，未翻譯 " + decimalText(tally.untranslated) + u" 個");
+    if (match.carrying == Carrying::Strings) {
+        out.append(u"；逐字串承接 " + decimalText(tally.byStrings) + u" 個（其中 " + decimalText(tally.byStringsLeft) +
+                   u" 個仍有英文字串），承接字串 " + decimalText(tally.stringsCarried) + u" 個（依修改承接 " +
+                   decimalText(tally.byEdit) + u" 個），未翻譯字串 " + decimalText(tally.stringsLeft) + u" 個");
+    }
+    out.append(u"\n");
     return out;
 }
 

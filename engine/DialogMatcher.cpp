@@ -7,17 +7,31 @@ namespace velb {
 namespace {
 constexpr std::u16string_view kMatchingCaption = u"比對替換製作中...";
 constexpr std::u16string_view kUnreplacedMark = u" →未替換\r\n";
+
+// The dialog carried string by string, when both old scripts have a dialog of its name; the
+// last of each name, as whole dialogs are matched.
+const CarriedDialog* carryByStrings(const OldDialogs& old, const Dialog& dialog, std::size_t index,
+                                    TranslationMemory& memory, MatchResult& result) {
+    const auto english = old.englishBodies.find(dialog.name);
+    const auto chinese = old.translation.find(dialog.name);
+    if (english == old.englishBodies.end() || chinese == old.translation.end())
+        return nullptr;
+    result.stringCarried.push_back({index, carryStrings(dialog, english->second.back(), chinese->second, memory)});
+    return &result.stringCarried.back().dialog;
+}
 } // namespace
 
 MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldChinese, const DialogTable& newEnglish,
-                         OutputMode mode, ProgressView& view) {
+                         OutputMode mode, Carrying carrying, ProgressView& view) {
     MatchResult result;
     result.mode = mode;
+    result.carrying = carrying;
     result.replacementTable.assign(newEnglish.size(), {});
     view.setBarMaximum(Bar::Matching, static_cast<int>(newEnglish.size()));
     view.setStatus(kMatchingCaption);
 
     const OldDialogs old = indexOldDialogs(oldEnglish, oldChinese);
+    TranslationMemory memory(old);
 
     for (std::size_t i = 0; i < newEnglish.size(); ++i) {
         pumpOrStop(view);
@@ -27,11 +41,20 @@ MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldCh
             if (const auto translation = old.translation.find(dialog.name); translation != old.translation.end())
                 entry = translation->second;
         }
+        std::u16string_view english = dialog.body;
+        if (entry.empty() && carrying == Carrying::Strings) {
+            if (const CarriedDialog* carried = carryByStrings(old, dialog, i, memory, result)) {
+                if (carried->stringsLeft == 0)
+                    entry = carried->text;
+                else
+                    english = carried->text;
+            }
+        }
         if (entry.empty()) {
             if (result.mode == OutputMode::Merged)
-                entry = dialog.body;
+                entry = english;
             else
-                result.untranslated.push_back(dialog.body);
+                result.untranslated.push_back(english);
             result.unreplaced.push_back(i);
             const std::size_t lineStart = result.unreplacedList.size();
             result.unreplacedList.append(dialog.name).append(kUnreplacedMark);

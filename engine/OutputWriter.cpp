@@ -5,6 +5,7 @@ namespace velb {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::u16string_view kEmptyLine = u"\r\n";
 // The output path is taken apart in the file system's own form, so that a name whose bytes
 // are no text still names its pair.
 using NativeString = std::filesystem::path::string_type;
@@ -45,7 +46,7 @@ void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, const
     const std::u16string_view tail = script.lines(newEnglish.frame.tailStart, script.lineCount());
 
     // Each dialog is followed by one empty line; an empty entry leaves the empty line alone.
-    auto assemble = [&](const std::vector<std::u16string_view>& dialogs) {
+    auto assembleDialogs = [&](const std::vector<std::u16string_view>& dialogs) {
         std::string bytes;
         bytes.reserve(script.text.size());
         codePage.encodeAppend(head, bytes);
@@ -56,6 +57,25 @@ void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, const
         codePage.encodeAppend(tail, bytes);
         return bytes;
     };
+    // Line for line as the new script, the text between dialogs kept; an empty entry leaves
+    // an empty line in the dialog's place.
+    auto assembleInPlace = [&](const std::vector<std::u16string_view>& dialogs) {
+        std::string bytes;
+        bytes.reserve(script.text.size());
+        std::size_t copied = 0;
+        for (std::size_t i = 0; i < dialogs.size(); ++i) {
+            const std::u16string_view body = newEnglish.dialogs[i].body;
+            const auto begin = static_cast<std::size_t>(body.data() - script.text.data());
+            codePage.encodeAppend(std::u16string_view(script.text).substr(copied, begin - copied), bytes);
+            codePage.encodeAppend(dialogs[i].empty() ? kEmptyLine : dialogs[i], bytes);
+            copied = begin + body.size();
+        }
+        codePage.encodeAppend(std::u16string_view(script.text).substr(copied), bytes);
+        return bytes;
+    };
+    auto assemble = [&](const std::vector<std::u16string_view>& dialogs) {
+        return match.carrying == Carrying::Strings ? assembleInPlace(dialogs) : assembleDialogs(dialogs);
+    };
 
     if (match.mode == OutputMode::Merged) {
         files.replace(outputPath, assemble(match.replacementTable));
@@ -63,7 +83,8 @@ void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, const
         return;
     }
     const std::string translated = assemble(match.replacementTable);
-    const std::string untranslated = assemble(match.untranslated);
+    // The dialogs still to translate stand on their own, each followed by an empty line.
+    const std::string untranslated = assembleDialogs(match.untranslated);
     const std::filesystem::path translatedPath = separateOutputName(outputPath, u"_已翻譯.rc");
     const std::filesystem::path untranslatedPath = separateOutputName(outputPath, u"_未翻譯.rc");
     files.replace(translatedPath, translated);

@@ -5,6 +5,7 @@
 
 #include "CodePage.h"
 #include "DialogHeader.h"
+#include "DialogMatcher.h"
 #include "FileSystem.h"
 #include "RunView.h"
 
@@ -35,6 +36,7 @@ struct RunOutcome {
 /// What velb-batch may ask of a run beyond the window's job; the defaults are the window's.
 struct RunExtras {
     HeaderRule headers = HeaderRule::FixedImpure;
+    Carrying carrying = Carrying::WholeDialogs;
     bool describeChanges = false;
 };
 

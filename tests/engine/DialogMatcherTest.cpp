@@ -47,7 +47,7 @@ TEST(MatchDialogs, AgreesWithTheNestedScanInBothModes) {
             }
             testing::QuietView view;
             const MatchResult result =
-                MatchDialogs(oldEnglish.dialogs, oldChinese.dialogs, newEnglish.dialogs, mode, view);
+                MatchDialogs(oldEnglish.dialogs, oldChinese.dialogs, newEnglish.dialogs, mode, Carrying::WholeDialogs, view);
             ASSERT_EQ(result.replacementTable, expected) << "round " << round;
             ASSERT_EQ(result.untranslated, untranslated) << "round " << round;
             ASSERT_EQ(result.unreplacedList, list) << "round " << round;

@@ -1,0 +1,261 @@
+#include "DialogStatements.h"
+
+#include <algorithm>
+#include <array>
+
+namespace velb {
+
+namespace {
+
+constexpr std::u16string_view kLineEnd = u"\r\n";
+constexpr std::u16string_view kBlanks = u" \t\v\f";
+
+// The control forms whose first field is the control's text, and the generic form, whose
+// class and style stand between the ID and the coordinates.
+constexpr std::array<std::u16string_view, 14> kTextControls = {
+    u"LTEXT",      u"RTEXT",           u"CTEXT",  u"PUSHBUTTON", u"DEFPUSHBUTTON", u"GROUPBOX", u"CHECKBOX",
+    u"AUTOCHECKBOX", u"RADIOBUTTON", u"AUTORADIOBUTTON", u"STATE3", u"AUTO3STATE", u"ICON",        u"PUSHBOX"};
+constexpr std::u16string_view kGenericControl = u"CONTROL";
+constexpr std::array<std::u16string_view, 7> kPlainControls = {u"EDITTEXT", u"COMBOBOX", u"LISTBOX", u"SCROLLBAR",
+                                                               u"BEDIT",    u"HEDIT",    u"IEDIT"};
+constexpr std::array<std::u16string_view, 9> kOptions = {u"STYLE", u"EXSTYLE",  u"CAPTION",         u"FONT",   u"MENU",
+                                                         u"CLASS", u"LANGUAGE", u"CHARACTERISTICS", u"VERSION"};
+constexpr std::u16string_view kCaption = u"CAPTION";
+constexpr std::array<std::u16string_view, 4> kBlockWords = {u"BEGIN", u"END", u"{", u"}"};
+constexpr std::array<std::u16string_view, 2> kDialogKeywords = {u"DIALOG", u"DIALOGEX"};
+constexpr std::array<std::u16string_view, 9> kMemoryOptions = {
+    u"DISCARDABLE", u"MOVEABLE", u"FIXED", u"PURE", u"IMPURE", u"PRELOAD", u"LOADONCALL", u"SHARED", u"NONSHARED"};
+
+template <std::size_t N> bool isOneOf(std::u16string_view word, const std::array<std::u16string_view, N>& words) {
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
+
+bool startsStatement(std::u16string_view word) {
+    return isOneOf(word, kTextControls) || word == kGenericControl || isOneOf(word, kPlainControls) ||
+           isOneOf(word, kOptions) || isOneOf(word, kBlockWords);
+}
+
+// Splits lines into tokens: string literals, commas, and runs of anything else. A block
+// comment may run over several lines, so the splitter keeps that one piece of state.
+class Tokenizer {
+public:
+    /// The tokens of one line; none for a blank, comment-only or preprocessor line.
+    std::vector<Token> split(std::u16string_view line, int lineIndex) {
+        std::vector<Token> tokens;
+        std::size_t at = 0;
+        if (!m_inComment) {
+            const std::size_t first = line.find_first_not_of(kBlanks);
+            if (first != std::u16string_view::npos && line[first] == u'#')
+                return tokens;
+        }
+        while (at < line.size()) {
+            if (m_inComment) {
+                const std::size_t close = line.find(u"*/", at);
+                if (close == std::u16string_view::npos)
+                    break;
+                m_inComment = false;
+                at = close + 2;
+                continue;
+            }
+            at = std::min(line.find_first_not_of(kBlanks, at), line.size());
+            if (at == line.size() || line.substr(at, 2) == u"//")
+                break;
+            if (line.substr(at, 2) == u"/*") {
+                m_inComment = true;
+                at += 2;
+                continue;
+            }
+            const std::size_t end = tokenEnd(line, at);
+            const bool isString = line[end - 1] == u'"' && end - at >= 2 && line[at] != u',' &&
+                                  (line[at] == u'"' || line.substr(at, 2) == u"L\"");
+            tokens.push_back({line.substr(at, end - at), lineIndex, at, isString});
+            at = end;
+        }
+        return tokens;
+    }
+
+    bool inComment() const { return m_inComment; }
+
+private:
+    static std::size_t tokenEnd(std::u16string_view line, std::size_t at) {
+        if (line[at] == u',')
+            return at + 1;
+        if (line[at] == u'"' || line.substr(at, 2) == u"L\"")
+            return stringEnd(line, at + (line[at] == u'L' ? 2 : 1));
+        std::size_t end = at;
+        while (end < line.size() && kBlanks.find(line[end]) == std::u16string_view::npos && line[end] != u',' &&
+               line[end] != u'"' && line.substr(end, 2) != u"//" && line.substr(end, 2) != u"/*")
+            ++end;
+        return end;
+    }
+
+    // Past the closing quote; "" is a quote and a backslash escapes what follows it. An
+    // unclosed literal runs to the end of the line and is no string.
+    static std::size_t stringEnd(std::u16string_view line, std::size_t at) {
+        while (at < line.size()) {
+            if (line[at] == u'\\') {
+                at += 2;
+            } else if (line[at] == u'"') {
+                if (at + 1 < line.size() && line[at + 1] == u'"')
+                    at += 2;
+                else
+                    return at + 1;
+            } else {
+                ++at;
+            }
+        }
+        return line.size();
+    }
+
+    bool m_inComment = false;
+};
+
+// A statement goes on to the next line when it ends with an operator or a comma, or the
+// next line begins with one.
+bool continues(const Statement& open, const std::vector<Token>& next) {
+    const std::u16string_view last = open.tokens.back().text;
+    const std::u16string_view first = next.front().text;
+    return last == u"," || last.back() == u'|' || last.back() == u'+' || first == u"," || first.front() == u'|';
+}
+
+// Fields from token `from` on. A string literal ends its field even without a comma behind
+// it, as some scripts leave it out between a control's text and its ID.
+void splitFields(Statement& statement, std::size_t from) {
+    Field field{from, from};
+    for (std::size_t i = from; i < statement.tokens.size(); ++i) {
+        const Token& token = statement.tokens[i];
+        if (token.text == u",") {
+            statement.fields.push_back(field);
+            field = {i + 1, i + 1};
+            continue;
+        }
+        field.end = i + 1;
+        if (token.isString && i + 1 < statement.tokens.size() && statement.tokens[i + 1].text != u",") {
+            statement.fields.push_back(field);
+            field = {i + 1, i + 1};
+        }
+    }
+    if (field.first < statement.tokens.size() || !statement.fields.empty())
+        statement.fields.push_back(field);
+}
+
+bool isSoleString(const Statement& statement, std::size_t field) {
+    const Field& f = statement.fields[field];
+    return f.end == f.first + 1 && statement.tokens[f.first].isString;
+}
+
+// NAME DIALOG[EX] [options] x, y, w, h [, help ID]
+void readHeader(Statement& statement) {
+    const auto keyword = std::find_if(statement.tokens.begin(), statement.tokens.end(),
+                                      [](const Token& token) { return isOneOf(token.text, kDialogKeywords); });
+    if (keyword == statement.tokens.end())
+        return;
+    auto from = keyword + 1;
+    while (from != statement.tokens.end() && isOneOf(from->text, kMemoryOptions))
+        ++from;
+    splitFields(statement, static_cast<std::size_t>(from - statement.tokens.begin()));
+    if (statement.fields.size() >= 4)
+        statement.coordinateField = 0;
+}
+
+void readKeywordStatement(Statement& statement) {
+    const std::u16string_view keyword = statement.tokens.front().text;
+    statement.kind = Statement::Kind::Other;
+    if (isOneOf(keyword, kBlockWords))
+        return;
+    statement.keyword = keyword;
+    splitFields(statement, 1);
+    if (isOneOf(keyword, kOptions)) {
+        statement.kind = Statement::Kind::Option;
+        if (keyword == kCaption && !statement.fields.empty() && isSoleString(statement, 0))
+            statement.textField = 0;
+        return;
+    }
+    const bool hasText = isOneOf(keyword, kTextControls) || keyword == kGenericControl;
+    const std::size_t id = hasText ? 1 : 0;
+    const std::size_t coordinates = keyword == kGenericControl ? 4 : id + 1;
+    if (statement.fields.size() < coordinates + 4)
+        return; // too short to be read: kept as it stands
+    statement.kind = Statement::Kind::Control;
+    statement.idField = id;
+    statement.coordinateField = coordinates;
+    if (hasText && isSoleString(statement, 0))
+        statement.textField = 0;
+}
+
+void finish(Statement& statement) {
+    if (statement.kind == Statement::Kind::Header)
+        readHeader(statement);
+    else if (startsStatement(statement.tokens.front().text))
+        readKeywordStatement(statement);
+}
+
+} // namespace
+
+DialogStatements readDialogStatements(std::u16string_view body) {
+    DialogStatements dialog;
+    for (std::size_t start = 0; start < body.size();) {
+        const std::size_t end = std::min(body.find(kLineEnd, start), body.size());
+        dialog.lines.push_back(body.substr(start, end - start));
+        start = end + kLineEnd.size();
+    }
+
+    Tokenizer tokenizer;
+    bool open = false; // the last statement may still go on
+    for (int i = 0; i < static_cast<int>(dialog.lines.size()); ++i) {
+        const std::u16string_view line = dialog.lines[i];
+        const bool commentAround = tokenizer.inComment();
+        std::vector<Token> tokens = tokenizer.split(line, i);
+        if (tokens.empty()) {
+            // A comment line may stand inside a statement; a blank or preprocessor line ends it.
+            const std::size_t first = line.find_first_not_of(kBlanks);
+            const bool comment = commentAround || (first != std::u16string_view::npos && line[first] == u'/');
+            open = open && comment;
+            continue;
+        }
+        if (open && i > 0 && !startsStatement(tokens.front().text) && continues(dialog.statements.back(), tokens)) {
+            Statement& statement = dialog.statements.back();
+            statement.lastLine = i;
+            statement.tokens.insert(statement.tokens.end(), tokens.begin(), tokens.end());
+            continue;
+        }
+        Statement statement;
+        statement.kind = i == 0 ? Statement::Kind::Header : Statement::Kind::Other;
+        statement.firstLine = statement.lastLine = i;
+        statement.tokens = std::move(tokens);
+        dialog.statements.push_back(std::move(statement));
+        open = true;
+    }
+    for (Statement& statement : dialog.statements)
+        finish(statement);
+    return dialog;
+}
+
+std::u16string fieldKey(const Statement& statement, std::size_t field) {
+    std::u16string key;
+    const Field& f = statement.fields[field];
+    for (std::size_t i = f.first; i < f.end; ++i) {
+        if (i != f.first)
+            key += u' ';
+        key += statement.tokens[i].text;
+    }
+    return key;
+}
+
+bool sameField(const Statement& a, std::size_t fieldA, const Statement& b, std::size_t fieldB) {
+    const Field& fa = a.fields[fieldA];
+    const Field& fb = b.fields[fieldB];
+    return std::equal(a.tokens.begin() + static_cast<std::ptrdiff_t>(fa.first),
+                      a.tokens.begin() + static_cast<std::ptrdiff_t>(fa.end),
+                      b.tokens.begin() + static_cast<std::ptrdiff_t>(fb.first),
+                      b.tokens.begin() + static_cast<std::ptrdiff_t>(fb.end),
+                      [](const Token& x, const Token& y) { return x.text == y.text; });
+}
+
+std::u16string_view statementText(const DialogStatements& dialog, const Statement& statement) {
+    const std::u16string_view first = dialog.lines[statement.firstLine];
+    const std::u16string_view last = dialog.lines[statement.lastLine];
+    return {first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data())};
+}
+
+} // namespace velb

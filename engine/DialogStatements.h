@@ -1,0 +1,65 @@
+#pragma once
+// A dialog read as resource statements: the header, the optional statements (STYLE, CAPTION,
+// FONT …) and the controls, each a run of whole lines cut into comma-separated fields of
+// tokens. Real scripts stretch the resource compiler's grammar, so the reader is total: a
+// line it cannot place is kept as an opaque statement, and the lines themselves are never
+// touched. Every token is a view into the dialog's text with its line and column, so a
+// statement can be written back by replacing single fields in the lines it came from.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velb {
+
+struct Token {
+    std::u16string_view text;
+    int line = 0;           ///< from 0, within the dialog
+    std::size_t column = 0; ///< from 0, within that line
+    bool isString = false;  ///< a whole string literal, quotes (and an L before them) included
+};
+
+/// The tokens of one field, [first, end) into Statement::tokens; commas are not in them.
+struct Field {
+    std::size_t first = 0;
+    std::size_t end = 0;
+};
+
+struct Statement {
+    enum class Kind {
+        Header,  ///< the dialog's first line: name, DIALOG or DIALOGEX, options, coordinates
+        Option,  ///< STYLE, EXSTYLE, CAPTION, FONT, MENU, CLASS …
+        Control, ///< a control in one of its forms, with enough fields to find its coordinates
+        Other,   ///< BEGIN, END, braces, and what the reader cannot place
+    };
+    Kind kind = Kind::Other;
+    int firstLine = 0; ///< from 0, within the dialog
+    int lastLine = 0;
+    std::u16string_view keyword; ///< LTEXT, CONTROL, CAPTION …; empty for the header and opaque lines
+    std::vector<Token> tokens;
+    std::vector<Field> fields;
+    std::optional<std::size_t> textField;       ///< the field of the control's or caption's text
+    std::optional<std::size_t> idField;         ///< the control's ID
+    std::optional<std::size_t> coordinateField; ///< the first of x, y, w, h
+};
+
+struct DialogStatements {
+    std::vector<std::u16string_view> lines; ///< the dialog's lines, without line ends
+    std::vector<Statement> statements;      ///< in order; lines of comments and blanks stand in none
+};
+
+/// Reads a dialog body (its header line through END, each line followed by CR LF).
+DialogStatements readDialogStatements(std::u16string_view body);
+
+/// The tokens of a field joined by single blanks: the same key however the field is laid out.
+std::u16string fieldKey(const Statement& statement, std::size_t field);
+
+/// Whether two fields hold the same tokens.
+bool sameField(const Statement& a, std::size_t fieldA, const Statement& b, std::size_t fieldB);
+
+/// The lines firstLine..lastLine of a statement as one view into the dialog body.
+std::u16string_view statementText(const DialogStatements& dialog, const Statement& statement);
+
+} // namespace velb

@@ -1,0 +1,233 @@
+#include "StringCarry.h"
+
+#include "ControlPairing.h"
+#include "DialogStatements.h"
+#include "SmallEdits.h"
+
+#include <algorithm>
+
+namespace velb {
+
+namespace {
+
+constexpr std::u16string_view kLineEnd = u"\r\n";
+constexpr std::size_t kCorners = 4; // x, y, w, h
+
+const Token& textToken(const Statement& statement) {
+    return statement.tokens[statement.fields[*statement.textField].first];
+}
+
+// A literal's text between its quotes, and what stands before them (L or nothing).
+std::u16string_view insideQuotes(std::u16string_view literal) {
+    const std::size_t open = literal.find(u'"');
+    return literal.substr(open + 1, literal.size() - open - 2);
+}
+
+bool holdsWords(const Statement& statement) {
+    return statement.textField && !insideQuotes(textToken(statement).text).empty();
+}
+
+// The place of one field in the dialog's lines, when the field stands on one line.
+struct Span {
+    int line = 0;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+
+std::optional<Span> spanOf(const Statement& statement, std::size_t field) {
+    const Field& f = statement.fields[field];
+    if (f.first == f.end)
+        return std::nullopt;
+    const Token& first = statement.tokens[f.first];
+    const Token& last = statement.tokens[f.end - 1];
+    if (first.line != last.line)
+        return std::nullopt;
+    return Span{first.line, first.column, last.column + last.text.size()};
+}
+
+std::u16string_view textAt(const DialogStatements& dialog, const Span& span) {
+    return dialog.lines[span.line].substr(span.begin, span.end - span.begin);
+}
+
+struct Replacement {
+    Span span;
+    std::u16string text;
+};
+
+// The three dialogs of one name, read and paired.
+struct DialogTriple {
+    DialogStatements english;
+    DialogStatements oldEnglish;
+    DialogStatements oldChinese;
+    std::vector<int> toOldEnglish; // per new statement
+    std::vector<int> toOldChinese; // per old English statement
+};
+
+class DialogCarrier {
+public:
+    DialogCarrier(const Dialog& newEnglish, const DialogTriple& triple, TranslationMemory& memory)
+        : m_name(newEnglish.name), m_triple(triple), m_memory(memory) {}
+
+    CarriedDialog carry() {
+        const DialogStatements& english = m_triple.english;
+        int nextLine = 0; // lines outside every statement are the new English ones
+        for (std::size_t k = 0; k < english.statements.size(); ++k) {
+            const Statement& statement = english.statements[k];
+            for (; nextLine < statement.firstLine; ++nextLine)
+                appendLine(english.lines[nextLine]);
+            writeStatement(statement, m_triple.toOldEnglish[k]);
+            nextLine = statement.lastLine + 1;
+        }
+        for (; nextLine < static_cast<int>(english.lines.size()); ++nextLine)
+            appendLine(english.lines[nextLine]);
+        return std::move(m_result);
+    }
+
+private:
+    void appendLine(std::u16string_view line) { m_result.text.append(line).append(kLineEnd); }
+
+    void writeStatement(const Statement& statement, int oldIndex) {
+        const int chineseIndex = oldIndex < 0 ? -1 : m_triple.toOldChinese[oldIndex];
+        const Statement* old = oldIndex < 0 ? nullptr : &m_triple.oldEnglish.statements[oldIndex];
+        const Statement* chinese = chineseIndex < 0 ? nullptr : &m_triple.oldChinese.statements[chineseIndex];
+        if (chinese && statementText(m_triple.english, statement) == statementText(m_triple.oldEnglish, *old)) {
+            // The English did not change: the translator's statement stands as it is.
+            for (int line = chinese->firstLine; line <= chinese->lastLine; ++line)
+                appendLine(m_triple.oldChinese.lines[line]);
+            m_result.stringsCarried += holdsWords(statement) ? 1 : 0;
+            return;
+        }
+        std::vector<Replacement> replacements;
+        if (holdsWords(statement))
+            carryText(statement, old, chinese, replacements);
+        if (statement.coordinateField && old && chinese && old->coordinateField && chinese->coordinateField)
+            carryRectangle(statement, *old, *chinese, replacements);
+        writeLines(statement, replacements);
+    }
+
+    void carryText(const Statement& statement, const Statement* old, const Statement* chinese,
+                   std::vector<Replacement>& replacements) {
+        const Token& english = textToken(statement);
+        const bool paired = chinese && old->textField && chinese->textField;
+        std::optional<std::u16string> text;
+        if (paired && textToken(*old).text == english.text) {
+            text = std::u16string(textToken(*chinese).text);
+        } else if (const auto rendering = m_memory.rendering(english.text)) {
+            text = std::u16string(*rendering);
+        } else if (paired) {
+            const std::u16string_view oldChinese = textToken(*chinese).text;
+            if (const auto edited = mirrorSmallEdit(insideQuotes(textToken(*old).text), insideQuotes(english.text),
+                                                    insideQuotes(oldChinese))) {
+                text = std::u16string(english.text.substr(0, english.text.find(u'"') + 1)) + *edited + u'"';
+                note(StringNote::Kind::CarriedByEdit, statement, english, std::u16string(oldChinese), *text);
+            }
+        }
+        if (!text) {
+            ++m_result.stringsLeft;
+            note(StringNote::Kind::LeftInEnglish, statement, english, {}, std::u16string(english.text));
+            return;
+        }
+        ++m_result.stringsCarried;
+        if (*text != english.text)
+            replacements.push_back({{english.line, english.column, english.column + english.text.size()}, *text});
+    }
+
+    // The translator's rectangle is kept where the English one stayed; a corner the translator
+    // left alone keeps the new English text, so nothing changes that need not.
+    void carryRectangle(const Statement& statement, const Statement& old, const Statement& chinese,
+                        std::vector<Replacement>& replacements) {
+        const std::size_t at = *statement.coordinateField, oldAt = *old.coordinateField;
+        const std::size_t chineseAt = *chinese.coordinateField;
+        bool englishMoved = false, translatorMoved = false;
+        for (std::size_t i = 0; i < kCorners; ++i) {
+            englishMoved = englishMoved || !sameField(statement, at + i, old, oldAt + i);
+            translatorMoved = translatorMoved || !sameField(chinese, chineseAt + i, old, oldAt + i);
+        }
+        if (englishMoved) {
+            if (translatorMoved)
+                note(StringNote::Kind::EnglishCoordinates, statement, statement.tokens.front(), {}, {});
+            return;
+        }
+        for (std::size_t i = 0; i < kCorners; ++i) {
+            if (sameField(chinese, chineseAt + i, old, oldAt + i))
+                continue;
+            const auto target = spanOf(statement, at + i);
+            const auto source = spanOf(chinese, chineseAt + i);
+            if (target && source)
+                replacements.push_back({*target, std::u16string(textAt(m_triple.oldChinese, *source))});
+        }
+    }
+
+    void writeLines(const Statement& statement, std::vector<Replacement>& replacements) {
+        std::sort(replacements.begin(), replacements.end(), [](const Replacement& a, const Replacement& b) {
+            return a.span.line != b.span.line ? a.span.line < b.span.line : a.span.begin < b.span.begin;
+        });
+        auto next = replacements.begin();
+        for (int line = statement.firstLine; line <= statement.lastLine; ++line) {
+            const std::u16string_view text = m_triple.english.lines[line];
+            std::size_t copied = 0;
+            for (; next != replacements.end() && next->span.line == line; ++next) {
+                m_result.text.append(text.substr(copied, next->span.begin - copied)).append(next->text);
+                copied = next->span.end;
+            }
+            appendLine(text.substr(copied));
+        }
+    }
+
+    void note(StringNote::Kind kind, const Statement& statement, const Token& at, std::u16string from,
+              std::u16string to) {
+        std::u16string control = statement.idField               ? fieldKey(statement, *statement.idField)
+                                 : statement.kind == Statement::Kind::Header ? std::u16string(m_name)
+                                                                             : std::u16string(statement.keyword);
+        while (!control.empty() && (control.back() == u' ' || control.back() == u'\t'))
+            control.pop_back();
+        m_result.notes.push_back({kind, std::move(control), at.line, std::move(from), std::move(to)});
+    }
+
+    std::u16string_view m_name;
+    const DialogTriple& m_triple;
+    TranslationMemory& m_memory;
+    CarriedDialog m_result;
+};
+
+} // namespace
+
+std::optional<std::u16string_view> TranslationMemory::rendering(std::u16string_view english) {
+    if (!m_built) {
+        m_built = true;
+        for (const auto& [name, chineseBody] : m_old.translation) {
+            const auto englishBodies = m_old.englishBodies.find(name);
+            if (englishBodies == m_old.englishBodies.end())
+                continue;
+            const DialogStatements oldEnglish = readDialogStatements(englishBodies->second.back());
+            const DialogStatements oldChinese = readDialogStatements(chineseBody);
+            const std::vector<int> partner = pairStatements(oldEnglish, oldChinese, Confirmation::Coordinates);
+            for (std::size_t i = 0; i < partner.size(); ++i) {
+                if (partner[i] < 0)
+                    continue;
+                const Statement& from = oldEnglish.statements[i];
+                const Statement& to = oldChinese.statements[partner[i]];
+                if (!holdsWords(from) || !to.textField)
+                    continue;
+                const auto [entry, added] = m_renderings.try_emplace(textToken(from).text, textToken(to).text);
+                if (!added && entry->second.chinese != textToken(to).text)
+                    entry->second.ambiguous = true;
+            }
+        }
+    }
+    const auto found = m_renderings.find(english);
+    if (found == m_renderings.end() || found->second.ambiguous)
+        return std::nullopt;
+    return found->second.chinese;
+}
+
+CarriedDialog carryStrings(const Dialog& newEnglish, std::u16string_view oldEnglish,
+                           std::u16string_view oldChinese, TranslationMemory& memory) {
+    DialogTriple triple{readDialogStatements(newEnglish.body), readDialogStatements(oldEnglish),
+                        readDialogStatements(oldChinese), {}, {}};
+    triple.toOldEnglish = pairStatements(triple.english, triple.oldEnglish, Confirmation::Text);
+    triple.toOldChinese = pairStatements(triple.oldEnglish, triple.oldChinese, Confirmation::Coordinates);
+    return DialogCarrier(newEnglish, triple, memory).carry();
+}
+
+} // namespace velb

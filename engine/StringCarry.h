@@ -1,0 +1,64 @@
+#pragma once
+// Carrying a translation string by string into a dialog that changed. The new dialog is read
+// as statements and paired with the previous release's English and Chinese dialogs of its
+// name; each statement is then written from the new English one, taking the old Chinese text
+// where the English text stayed the same, the one Chinese rendering the old scripts give a
+// string, or the old text with a small English edit mirrored, and the old Chinese rectangle
+// where the English one stayed the same. A statement the English left untouched is the
+// translator's own, copied from the Chinese dialog as it stands.
+
+#include "OldDialogs.h"
+#include "ResourceScript.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace velb {
+
+/// What the translator should know of one string or control of a dialog carried so.
+struct StringNote {
+    enum class Kind {
+        LeftInEnglish,      ///< no translation was found: `to` is the English text
+        CarriedByEdit,      ///< a small English edit mirrored: `from` the old Chinese, `to` the new
+        EnglishCoordinates, ///< the English rectangle changed, so the Chinese one was not kept
+    };
+    Kind kind;
+    std::u16string control; ///< the control's ID, CAPTION, or the dialog's name for its header
+    int line;               ///< from 0, within the new English dialog
+    std::u16string from;
+    std::u16string to;
+};
+
+struct CarriedDialog {
+    std::u16string text; ///< the dialog's lines, each followed by CR LF
+    std::vector<StringNote> notes;
+    int stringsCarried = 0;
+    int stringsLeft = 0;
+};
+
+/// Per English string of the old scripts' dialogs, its Chinese rendering when it has exactly
+/// one. Built on first use: a run whose dialogs all carry over whole never needs it.
+class TranslationMemory {
+public:
+    explicit TranslationMemory(const OldDialogs& old) : m_old(old) {}
+    std::optional<std::u16string_view> rendering(std::u16string_view english);
+
+private:
+    struct Rendering {
+        std::u16string_view chinese;
+        bool ambiguous = false;
+    };
+    const OldDialogs& m_old;
+    bool m_built = false;
+    std::unordered_map<std::u16string_view, Rendering> m_renderings;
+};
+
+/// The new English dialog with the old translation, the bodies of its name in the old scripts,
+/// carried into it string by string.
+CarriedDialog carryStrings(const Dialog& newEnglish, std::u16string_view oldEnglish,
+                           std::u16string_view oldChinese, TranslationMemory& memory);
+
+} // namespace velb
