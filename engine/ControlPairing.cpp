@@ -1,8 +1,8 @@
 #include "ControlPairing.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
-#include <utility>
 
 namespace velb {
 
@@ -63,23 +63,35 @@ void alignGroup(const DialogStatements& from, const Group& a, const DialogStatem
     fillGap(n, m);
 }
 
-// A control whose ID changed between releases keeps its text: pair such leftovers when the
-// text names one control of the form on each side.
-void pairRenamed(const DialogStatements& from, const DialogStatements& to, std::vector<int>& partner) {
+// What must match for a control whose ID differs on the two sides: between releases its text,
+// between an English dialog and its translation (where a translator may have mistyped an ID)
+// its rectangle.
+std::u16string renamedKey(const Statement& statement, Confirmation confirmation) {
+    std::u16string key(statement.keyword);
+    if (confirmation == Confirmation::Text)
+        return key + u'\n' + fieldKey(statement, *statement.textField);
+    for (std::size_t i = 0; i < 4; ++i)
+        key += u'\n' + fieldKey(statement, *statement.coordinateField + i);
+    return key;
+}
+
+// Pairs the controls left over when that key names one control on each side.
+void pairRenamed(const DialogStatements& from, const DialogStatements& to, Confirmation confirmation,
+                 std::vector<int>& partner) {
     std::vector<bool> taken(to.statements.size(), false);
     for (const int j : partner) {
         if (j >= 0)
             taken[j] = true;
     }
-    using Key = std::pair<std::u16string_view, std::u16string_view>;
-    const auto leftovers = [](const DialogStatements& dialog, auto isFree) {
-        std::map<Key, std::vector<int>> byText;
+    const auto leftovers = [confirmation](const DialogStatements& dialog, auto isFree) {
+        std::map<std::u16string, std::vector<int>> byKey;
         for (int i = 0; i < static_cast<int>(dialog.statements.size()); ++i) {
             const Statement& s = dialog.statements[i];
-            if (s.kind == Statement::Kind::Control && s.textField && isFree(i))
-                byText[{s.keyword, s.tokens[s.fields[*s.textField].first].text}].push_back(i);
+            const bool keyed = confirmation == Confirmation::Coordinates || s.textField;
+            if (s.kind == Statement::Kind::Control && keyed && isFree(i))
+                byKey[renamedKey(s, confirmation)].push_back(i);
         }
-        return byText;
+        return byKey;
     };
     const auto fromLeft = leftovers(from, [&](int i) { return partner[i] < 0; });
     const auto toLeft = leftovers(to, [&](int j) { return !taken[j]; });
@@ -87,6 +99,46 @@ void pairRenamed(const DialogStatements& from, const DialogStatements& to, std::
         const auto match = toLeft.find(key);
         if (statements.size() == 1 && match != toLeft.end() && match->second.size() == 1)
             partner[statements.front()] = match->second.front();
+    }
+}
+
+// Controls still unpaired between two pairs that follow each other on both sides are paired in
+// order, when there are as many on each side and their forms agree: a control whose ID and
+// rectangle both differ keeps its place among the others.
+void pairByPlace(const DialogStatements& from, const DialogStatements& to, std::vector<int>& partner) {
+    const auto isControl = [](const DialogStatements& d, int i) {
+        return d.statements[i].kind == Statement::Kind::Control;
+    };
+    std::vector<bool> taken(to.statements.size(), false);
+    for (const int j : partner) {
+        if (j >= 0)
+            taken[j] = true;
+    }
+    int fromStart = 0, toStart = 0;
+    const int fromCount = static_cast<int>(from.statements.size());
+    for (int i = 0; i <= fromCount; ++i) {
+        const bool anchor = i == fromCount || partner[i] >= toStart;
+        if (!anchor)
+            continue;
+        const int toEnd = i == fromCount ? static_cast<int>(to.statements.size()) : partner[i];
+        std::vector<int> a, b;
+        for (int k = fromStart; k < i; ++k) {
+            if (isControl(from, k) && partner[k] < 0)
+                a.push_back(k);
+        }
+        for (int k = toStart; k < toEnd; ++k) {
+            if (isControl(to, k) && !taken[k])
+                b.push_back(k);
+        }
+        const bool sameForms = a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](int x, int y) {
+                                   return from.statements[x].keyword == to.statements[y].keyword;
+                               });
+        if (sameForms) {
+            for (std::size_t k = 0; k < a.size(); ++k)
+                partner[a[k]] = b[k];
+        }
+        fromStart = i + 1;
+        toStart = toEnd + 1;
     }
 }
 
@@ -123,8 +175,8 @@ std::vector<int> pairStatements(const DialogStatements& from, const DialogStatem
         const bool options = from.statements[group.front()].kind == Statement::Kind::Option;
         alignGroup(from, group, to, other->second, options ? Confirmation::Text : confirmation, partner);
     }
-    if (confirmation == Confirmation::Text)
-        pairRenamed(from, to, partner);
+    pairRenamed(from, to, confirmation, partner);
+    pairByPlace(from, to, partner);
     return partner;
 }
 

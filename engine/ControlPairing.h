@@ -18,8 +18,8 @@ enum class Confirmation {
 };
 
 /// Per statement of `from`, the index of its partner among the statements of `to`, or -1.
-/// With Confirmation::Text a control whose ID was renamed is still paired by its text when
-/// that text is found once among the unpaired controls of its form on each side.
+/// A control whose ID differs on the two sides is still paired by what the confirmation
+/// compares, when that names one unpaired control of its form on each side.
 std::vector<int> pairStatements(const DialogStatements& from, const DialogStatements& to, Confirmation confirmation);
 
 } // namespace velb

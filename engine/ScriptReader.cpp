@@ -3,6 +3,8 @@
 #include "DialogHeader.h"
 
 #include <algorithm>
+#include <sys/mman.h>
+#include <cstdint>
 
 namespace velb {
 
@@ -19,6 +21,11 @@ void loadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, 
     into.text.clear();
     into.lineStart.clear();
     into.text.reserve(file.size() + file.size() / 16 + 2);
+    {
+        auto a = (reinterpret_cast<std::uintptr_t>(into.text.data()) + 4095) & ~std::uintptr_t(4095);
+        auto e = reinterpret_cast<std::uintptr_t>(into.text.data() + into.text.capacity()) & ~std::uintptr_t(4095);
+        if (e > a) madvise(reinterpret_cast<void*>(a), e - a, MADV_HUGEPAGE);
+    }
     // The file is read in pieces between lines, so no read keeps the window waiting long.
     // CR and LF never stand inside a double-byte character, so the bytes can be split into
     // lines before they are decoded.

@@ -11,7 +11,7 @@ namespace velb {
 namespace {
 
 constexpr std::u16string_view kLineEnd = u"\r\n";
-constexpr std::size_t kCorners = 4; // x, y, w, h
+constexpr std::size_t kCorners = 4; // x, y, w and h
 
 const Token& textToken(const Statement& statement) {
     return statement.tokens[statement.fields[*statement.textField].first];
@@ -90,8 +90,11 @@ private:
         const int chineseIndex = oldIndex < 0 ? -1 : m_triple.toOldChinese[oldIndex];
         const Statement* old = oldIndex < 0 ? nullptr : &m_triple.oldEnglish.statements[oldIndex];
         const Statement* chinese = chineseIndex < 0 ? nullptr : &m_triple.oldChinese.statements[chineseIndex];
-        if (chinese && statementText(m_triple.english, statement) == statementText(m_triple.oldEnglish, *old)) {
-            // The English did not change: the translator's statement stands as it is.
+        const bool sameId = chinese && (!old->idField || (chinese->idField && sameField(*old, *old->idField, *chinese,
+                                                                                          *chinese->idField)));
+        if (sameId && statementText(m_triple.english, statement) == statementText(m_triple.oldEnglish, *old)) {
+            // The English did not change: the translator's statement stands as it is, unless
+            // its ID is not the English one.
             for (int line = chinese->firstLine; line <= chinese->lastLine; ++line)
                 appendLine(m_triple.oldChinese.lines[line]);
             m_result.stringsCarried += holdsWords(statement) ? 1 : 0;
@@ -132,30 +135,27 @@ private:
             replacements.push_back({{english.line, english.column, english.column + english.text.size()}, *text});
     }
 
-    // The translator's rectangle is kept where the English one stayed; a corner the translator
-    // left alone keeps the new English text, so nothing changes that need not.
+    // Each of the translator's x, y, w and h is kept where the English one stayed; one the
+    // translator left alone keeps the new English text, so nothing changes that need not.
     void carryRectangle(const Statement& statement, const Statement& old, const Statement& chinese,
                         std::vector<Replacement>& replacements) {
         const std::size_t at = *statement.coordinateField, oldAt = *old.coordinateField;
         const std::size_t chineseAt = *chinese.coordinateField;
-        bool englishMoved = false, translatorMoved = false;
-        for (std::size_t i = 0; i < kCorners; ++i) {
-            englishMoved = englishMoved || !sameField(statement, at + i, old, oldAt + i);
-            translatorMoved = translatorMoved || !sameField(chinese, chineseAt + i, old, oldAt + i);
-        }
-        if (englishMoved) {
-            if (translatorMoved)
-                note(StringNote::Kind::EnglishCoordinates, statement, statement.tokens.front(), {}, {});
-            return;
-        }
+        bool translatorLost = false;
         for (std::size_t i = 0; i < kCorners; ++i) {
             if (sameField(chinese, chineseAt + i, old, oldAt + i))
                 continue;
+            if (!sameField(statement, at + i, old, oldAt + i)) {
+                translatorLost = true;
+                continue;
+            }
             const auto target = spanOf(statement, at + i);
             const auto source = spanOf(chinese, chineseAt + i);
             if (target && source)
                 replacements.push_back({*target, std::u16string(textAt(m_triple.oldChinese, *source))});
         }
+        if (translatorLost)
+            note(StringNote::Kind::EnglishCoordinates, statement, statement.tokens.front(), {}, {});
     }
 
     void writeLines(const Statement& statement, std::vector<Replacement>& replacements) {

@@ -217,9 +217,13 @@ def carry_over(program, extra, triple, folder):
     return read_script(output)
 
 
-def compare(shipped, output, english, old_strings):
-    """Counts of one triple: shipped, output and English are {unit name: {key: Item}}."""
+def compare(shipped, output, english, old_strings, misses=False):
+    """Counts of one triple: shipped, output and English are {unit name: {key: Item}}. With
+    misses, each string not reproduced or carried wrong, and each rectangle that differs, is printed."""
     counts = collections.Counter()
+    def miss(what, name, key, got, wanted):
+        if misses:
+            print(f"  {what:12} {name} {key}: {got} | shipped {wanted}")
     for name, shipped_items in shipped.items():
         output_items, english_items = output.get(name, {}), english.get(name, {})
         counts["units"] += 1
@@ -227,14 +231,20 @@ def compare(shipped, output, english, old_strings):
         for key, item in translated(shipped_items, english_items):
             counts["translated"] += 1
             counts["reproduced"] += text_of(output_items, key) == item.text
+            if text_of(output_items, key) != item.text and text_of(output_items, key) == english_items[key].text:
+                miss("missed", name, key, english_items[key].text, item.text)
             counts["unreachable"] += item.text not in old_strings
         for key, item in translated(output_items, english_items):
             counts["carried"] += 1
             counts["carried right"] += text_of(shipped_items, key) == item.text
+            if text_of(shipped_items, key) != item.text:
+                miss("wrong", name, key, item.text, text_of(shipped_items, key))
         for key, item in output_items.items():
             if item.coordinates and key in shipped_items and shipped_items[key].coordinates:
                 counts["paired"] += 1
                 counts["same coordinates"] += item.coordinates == shipped_items[key].coordinates
+                if item.coordinates != shipped_items[key].coordinates:
+                    miss("rectangle", name, key, item.coordinates, shipped_items[key].coordinates)
     return counts
 
 
@@ -288,6 +298,8 @@ def main():
                         help="one more velb-batch option, e.g. --extra=--strings; may be repeated")
     parser.add_argument("--menus", action="store_true",
                         help="also count menu items and string-table entries")
+    parser.add_argument("--misses", action="store_true",
+                        help="print each string missed or carried wrong, and each rectangle that differs")
     parser.add_argument("--corpus", type=Path, default=CORPUS, help=f"default {CORPUS}")
     arguments = parser.parse_args()
 
@@ -303,11 +315,13 @@ def main():
             output = carry_over(program, arguments.extra, triple, folder)
         shipped, english = read_script(triple / "new_zh.rc"), read_script(triple / "new_en.rc")
         old_strings = string_literals(read_script(triple / "old_zh.rc"))
+        if arguments.misses:
+            print(triple.name)
         dialog_rows.append((triple.name, compare(dialogs(shipped), dialogs(output), dialogs(english),
-                                                 old_strings)))
+                                                 old_strings, arguments.misses)))
         if arguments.menus:
             menu_rows.append((triple.name, compare(menus_and_strings(shipped), menus_and_strings(output),
-                                                   menus_and_strings(english), old_strings)))
+                                                   menus_and_strings(english), old_strings, arguments.misses)))
 
     dialog_rows.append(("total", sum((counts for _, counts in dialog_rows), collections.Counter())))
     print_table("dialogs", dialog_rows, with_layout=True)
