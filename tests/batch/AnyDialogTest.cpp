@@ -27,11 +27,11 @@ struct Triple {
 };
 constexpr Triple kTriples[] = {
     {"winmerge-2.5.4-2.6.0", "英文讀入: 36 個\r\n舊版中文讀入: 36 個",
-     "carried over 25, new 0, changed 11, not translated 0\n", 11},
+     "整個承接 25 個，新增 0 個，已變更 11 個，未翻譯 0 個\n", 11},
     {"winmerge-2.1.0.1-2.1.4.0", "英文讀入: 15 個\r\n舊版中文讀入: 15 個",
-     "carried over 5, new 4, changed 10, not translated 0\n", 10},
+     "整個承接 5 個，新增 4 個，已變更 10 個，未翻譯 0 個\n", 10},
     {"notepad3-5.20.915.1-5.21.227.1", "英文讀入: 37 個\r\n舊版中文讀入: 37 個",
-     "carried over 21, new 0, changed 16, not translated 0\n", 16},
+     "整個承接 21 個，新增 0 個，已變更 16 個，未翻譯 0 個\n", 16},
 };
 
 Lines linesOf(std::string text) {
