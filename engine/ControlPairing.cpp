@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 
 namespace velb {
 
@@ -24,10 +25,9 @@ bool sameRectangle(const Statement& a, const Statement& b) {
     return true;
 }
 
-// Pairs two runs of statements: the longest common subsequence of confirmed pairs first, then,
-// between two such pairs, the rest in order where both sides left as many.
-void alignGroup(const DialogStatements& from, const Group& a, const DialogStatements& to, const Group& b,
-                Confirmation confirmation, std::vector<int>& partner) {
+// Pairs two runs of statements by the longest common subsequence of confirmed pairs.
+void anchorGroup(const DialogStatements& from, const Group& a, const DialogStatements& to, const Group& b,
+                 Confirmation confirmation, std::vector<int>& partner) {
     const auto confirmed = [&](int i, int j) {
         const Statement& x = from.statements[a[i]];
         const Statement& y = to.statements[b[j]];
@@ -41,26 +41,59 @@ void alignGroup(const DialogStatements& from, const Group& a, const DialogStatem
             length[at(i, j)] =
                 confirmed(i, j) ? length[at(i + 1, j + 1)] + 1 : std::max(length[at(i + 1, j)], length[at(i, j + 1)]);
     }
-    int gapA = 0, gapB = 0; // where the unconfirmed run since the last anchor began
-    const auto fillGap = [&](int endA, int endB) {
-        if (endA - gapA == endB - gapB) {
-            for (int k = 0; gapA + k < endA; ++k)
-                partner[a[gapA + k]] = b[gapB + k];
-        }
-    };
     for (int i = 0, j = 0; i < n && j < m;) {
-        if (confirmed(i, j) && length[at(i, j)] == length[at(i + 1, j + 1)] + 1) {
-            fillGap(i, j);
-            partner[a[i]] = b[j];
-            gapA = ++i;
-            gapB = ++j;
-        } else if (length[at(i + 1, j)] >= length[at(i, j + 1)]) {
+        if (confirmed(i, j) && length[at(i, j)] == length[at(i + 1, j + 1)] + 1)
+            partner[a[i++]] = b[j++];
+        else if (length[at(i + 1, j)] >= length[at(i, j + 1)])
             ++i;
-        } else {
+        else
             ++j;
-        }
     }
-    fillGap(n, m);
+}
+
+// Between two pairs that follow each other in a and in b, the controls still unpaired are
+// paired in order when each side has as many and their forms agree: a control that nothing
+// confirmed keeps its place among the others, and one added or dropped pairs with nothing.
+void fillGaps(const DialogStatements& from, const Group& a, const DialogStatements& to, const Group& b,
+              std::vector<int>& partner) {
+    std::vector<int> placeInB(to.statements.size(), -1);
+    for (int k = 0; k < static_cast<int>(b.size()); ++k)
+        placeInB[b[k]] = k;
+    std::vector<bool> taken(to.statements.size(), false);
+    for (const int j : partner) {
+        if (j >= 0)
+            taken[j] = true;
+    }
+    const auto isControl = [](const DialogStatements& d, int i) {
+        return d.statements[i].kind == Statement::Kind::Control;
+    };
+    int gapA = 0, gapB = 0;
+    const int n = static_cast<int>(a.size());
+    for (int i = 0; i <= n; ++i) {
+        const bool anchor = i == n || (partner[a[i]] >= 0 && placeInB[partner[a[i]]] >= gapB);
+        if (!anchor)
+            continue;
+        const int endB = i == n ? static_cast<int>(b.size()) : placeInB[partner[a[i]]];
+        Group left, right;
+        for (int k = gapA; k < i; ++k) {
+            if (isControl(from, a[k]) && partner[a[k]] < 0)
+                left.push_back(a[k]);
+        }
+        for (int k = gapB; k < endB; ++k) {
+            if (isControl(to, b[k]) && !taken[b[k]])
+                right.push_back(b[k]);
+        }
+        const bool sameForms =
+            left.size() == right.size() && std::equal(left.begin(), left.end(), right.begin(), [&](int x, int y) {
+                return from.statements[x].keyword == to.statements[y].keyword;
+            });
+        if (sameForms) {
+            for (std::size_t k = 0; k < left.size(); ++k)
+                partner[left[k]] = right[k];
+        }
+        gapA = i + 1;
+        gapB = endB + 1;
+    }
 }
 
 // What must match for a control whose ID differs on the two sides: between releases its text,
@@ -102,46 +135,6 @@ void pairRenamed(const DialogStatements& from, const DialogStatements& to, Confi
     }
 }
 
-// Controls still unpaired between two pairs that follow each other on both sides are paired in
-// order, when there are as many on each side and their forms agree: a control whose ID and
-// rectangle both differ keeps its place among the others.
-void pairByPlace(const DialogStatements& from, const DialogStatements& to, std::vector<int>& partner) {
-    const auto isControl = [](const DialogStatements& d, int i) {
-        return d.statements[i].kind == Statement::Kind::Control;
-    };
-    std::vector<bool> taken(to.statements.size(), false);
-    for (const int j : partner) {
-        if (j >= 0)
-            taken[j] = true;
-    }
-    int fromStart = 0, toStart = 0;
-    const int fromCount = static_cast<int>(from.statements.size());
-    for (int i = 0; i <= fromCount; ++i) {
-        const bool anchor = i == fromCount || partner[i] >= toStart;
-        if (!anchor)
-            continue;
-        const int toEnd = i == fromCount ? static_cast<int>(to.statements.size()) : partner[i];
-        std::vector<int> a, b;
-        for (int k = fromStart; k < i; ++k) {
-            if (isControl(from, k) && partner[k] < 0)
-                a.push_back(k);
-        }
-        for (int k = toStart; k < toEnd; ++k) {
-            if (isControl(to, k) && !taken[k])
-                b.push_back(k);
-        }
-        const bool sameForms = a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](int x, int y) {
-                                   return from.statements[x].keyword == to.statements[y].keyword;
-                               });
-        if (sameForms) {
-            for (std::size_t k = 0; k < a.size(); ++k)
-                partner[a[k]] = b[k];
-        }
-        fromStart = i + 1;
-        toStart = toEnd + 1;
-    }
-}
-
 // Statements grouped by what must be equal for a pair: the options by keyword, the controls by
 // form and ID.
 std::map<std::u16string, Group> groups(const DialogStatements& dialog) {
@@ -156,6 +149,13 @@ std::map<std::u16string, Group> groups(const DialogStatements& dialog) {
     return grouped;
 }
 
+Group everyStatement(const DialogStatements& dialog) {
+    Group all(dialog.statements.size());
+    for (int i = 0; i < static_cast<int>(all.size()); ++i)
+        all[i] = i;
+    return all;
+}
+
 } // namespace
 
 std::vector<int> pairStatements(const DialogStatements& from, const DialogStatements& to, Confirmation confirmation) {
@@ -166,17 +166,27 @@ std::vector<int> pairStatements(const DialogStatements& from, const DialogStatem
     };
     if (isHeader(from) && isHeader(to))
         partner[0] = 0;
-    const auto toGroups = groups(to);
-    for (const auto& [key, group] : groups(from)) {
-        const auto other = toGroups.find(key);
-        if (other == toGroups.end())
+    // What confirms a pair goes first; order pairs the rest, first among the controls of one
+    // ID, then among all the dialog's statements.
+    std::vector<std::pair<const Group*, const Group*>> shared;
+    const auto fromGroups = groups(from), toGroups = groups(to);
+    for (const auto& [key, group] : fromGroups) {
+        if (const auto other = toGroups.find(key); other != toGroups.end())
+            shared.emplace_back(&group, &other->second);
+    }
+    for (const auto& [a, b] : shared) {
+        if (from.statements[a->front()].kind == Statement::Kind::Control) {
+            anchorGroup(from, *a, to, *b, confirmation, partner);
             continue;
-        // Optional statements have no rectangle: one of a keyword is paired with the one.
-        const bool options = from.statements[group.front()].kind == Statement::Kind::Option;
-        alignGroup(from, group, to, other->second, options ? Confirmation::Text : confirmation, partner);
+        }
+        // Optional statements: the n-th of a keyword is the n-th.
+        for (std::size_t k = 0; k < std::min(a->size(), b->size()); ++k)
+            partner[(*a)[k]] = (*b)[k];
     }
     pairRenamed(from, to, confirmation, partner);
-    pairByPlace(from, to, partner);
+    for (const auto& [a, b] : shared)
+        fillGaps(from, *a, to, *b, partner);
+    fillGaps(from, everyStatement(from), to, everyStatement(to), partner);
     return partner;
 }
 
