@@ -1,0 +1,91 @@
+// velb-batch --strings: a changed dialog carried string by string, on small scripts of our own
+// against golden files, and the promises that hold on every script: the English given as its
+// own translation comes back unchanged, and every line written comes from an input.
+
+#include "BatchRun.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+#include <sstream>
+#include <vector>
+
+namespace velb {
+namespace {
+
+using namespace testing;
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// A line with its strings and numbers blotted out: what is left is the statement's shape.
+std::string shapeOf(const std::string& line) {
+    static const std::regex literal(R"("([^"]|"")*"|[0-9]+)");
+    return std::regex_replace(line, literal, "#");
+}
+
+class StringsTest : public BatchRun {
+protected:
+    // The folders of the corpus (../shared/corpus) that are there, and ours.
+    static std::vector<fs::path> tripleFolders() {
+        std::vector<fs::path> folders = {fs::absolute(VELB_TEST_DATA) / "strings"};
+        for (const char* name : {"winmerge-2.5.4-2.6.0", "winmerge-2.1.0.1-2.1.4.0", "notepad3-5.20.915.1-5.21.227.1"}) {
+            if (const fs::path folder = fs::absolute(VELB_CORPUS) / name; fs::exists(folder))
+                folders.push_back(folder);
+        }
+        return folders;
+    }
+    static constexpr const char* kOptions = "--code-page 950 --any-dialog --strings ";
+};
+
+TEST_F(StringsTest, SmallScriptsMatchTheGoldenFiles) {
+    const std::string inputs = scripts(fs::absolute(VELB_TEST_DATA) / "strings");
+    ASSERT_EQ(run(kOptions + std::string("--changes changes.txt ") + inputs + " new.rc"), 0) << output("stderr");
+    EXPECT_EQ(output("stdout"), golden("strings/stdout.txt"));
+    ASSERT_EQ(run(kOptions + std::string("--merged --no-report ") + inputs + " merged.rc"), 0) << output("stderr");
+    for (const char8_t* name : {u8"new_已翻譯.rc", u8"new_未翻譯.rc", u8"Velb報告.txt", u8"changes.txt", u8"merged.rc"})
+        EXPECT_EQ(written(name), golden(fs::path(u8"strings") / name)) << utf8(name);
+}
+
+TEST_F(StringsTest, TheEnglishAsItsOwnTranslationGivesTheNewEnglishBack) {
+    for (const fs::path& folder : tripleFolders()) {
+        const std::string english = quoted(folder / "old_en.rc");
+        ASSERT_EQ(run(kOptions + std::string("--merged --no-report ") + english + " " + english + " " +
+                      quoted(folder / "new_en.rc") + " out.rc"),
+                  0)
+            << output("stderr");
+        std::string expected;
+        for (const std::string& line : linesOf(contents(folder / "new_en.rc")))
+            expected += line + "\r\n";
+        EXPECT_EQ(written("out.rc"), expected) << folder;
+    }
+}
+
+TEST_F(StringsTest, EveryLineWrittenIsALineOfTheInputsWithItsStringsOrNumbersCarried) {
+    for (const fs::path& folder : tripleFolders()) {
+        ASSERT_EQ(run(kOptions + std::string("--merged --no-report ") + scripts(folder) + " out.rc"), 0);
+        std::set<std::string> shapes;
+        for (const char* input : {"new_en.rc", "old_zh.rc"}) {
+            for (const std::string& line : linesOf(contents(folder / input)))
+                shapes.insert(shapeOf(line));
+        }
+        const std::vector<std::string> lines = linesOf(written("out.rc"));
+        for (const std::string& line : lines)
+            EXPECT_TRUE(shapes.contains(shapeOf(line))) << folder << ": " << line;
+        // Each dialog comes out in place of its English one, so the lines keep their number
+        // but for a statement the translator wrapped otherwise.
+        EXPECT_NEAR(static_cast<double>(lines.size()), linesOf(contents(folder / "new_en.rc")).size(), 30) << folder;
+    }
+}
+
+} // namespace
+} // namespace velb
