@@ -37,7 +37,11 @@ MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldCh
         pumpOrStop(view);
         const Dialog& dialog = newEnglish[i];
         std::u16string_view& entry = result.replacementTable[i];
-        if (isUnchanged(old, dialog)) {
+        // Carrying strings, a dialog is taken whole only from the translation of its own English
+        // body; where an earlier dialog of its name matches, its strings are carried instead.
+        const bool unchanged =
+            carrying == Carrying::Strings ? isUnchangedFromLast(old, dialog) : isUnchanged(old, dialog);
+        if (unchanged) {
             if (const auto translation = old.translation.find(dialog.name); translation != old.translation.end())
                 entry = translation->second;
         }

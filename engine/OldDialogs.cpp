@@ -31,4 +31,9 @@ bool isUnchanged(const OldDialogs& old, const Dialog& dialog) {
                        [&dialog](std::u16string_view body) { return sameText(body, dialog.body); });
 }
 
+bool isUnchangedFromLast(const OldDialogs& old, const Dialog& dialog) {
+    const auto bodies = old.englishBodies.find(dialog.name);
+    return bodies != old.englishBodies.end() && sameText(bodies->second.back(), dialog.body);
+}
+
 } // namespace velb

@@ -23,4 +23,8 @@ OldDialogs indexOldDialogs(const DialogTable& oldEnglish, const DialogTable& old
 /// Whether an old English dialog has dialog's name and, character for character, its body.
 bool isUnchanged(const OldDialogs& old, const Dialog& dialog);
 
+/// Whether the last old English dialog of dialog's name, the one its translation stands for,
+/// has its body.
+bool isUnchangedFromLast(const OldDialogs& old, const Dialog& dialog);
+
 } // namespace velb

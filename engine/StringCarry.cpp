@@ -209,7 +209,7 @@ std::optional<std::u16string_view> TranslationMemory::rendering(std::u16string_v
                 const Statement& to = oldChinese.statements[partner[i]];
                 if (!holdsWords(from) || !to.textField)
                     continue;
-                const auto [entry, added] = m_renderings.try_emplace(textToken(from).text, textToken(to).text);
+                const auto [entry, added] = m_renderings.try_emplace(textToken(from).text, Rendering{textToken(to).text});
                 if (!added && entry->second.chinese != textToken(to).text)
                     entry->second.ambiguous = true;
             }

@@ -1,9 +1,11 @@
 // libFuzzer target: whole runs over scripts cut from the fuzzer's bytes. The bytes up to the
 // first and the second NUL are the old English and old Chinese scripts, the rest the new one;
 // each run must complete in both output modes, the separate one also reading every header form
-// and describing the changes as velb-batch can ask. Then the new script is carried over onto
-// itself, which must replace every dialog and write, byte for byte, its head, each dialog as
-// the last one of its name followed by an empty line, and its tail.
+// and describing the changes as velb-batch can ask, then once more carrying strings. Then the
+// new script is carried over onto itself, which must replace every dialog and write, byte for
+// byte, its head, each dialog as the last one of its name followed by an empty line, and its
+// tail; and the old English script given as its own translation, string by string, must give
+// the new script back line for line.
 
 #include "Execute.h"
 #include "ScriptText.h"
@@ -66,6 +68,15 @@ std::string carriedOver(const std::string& script) {
     return bytes + codePage.encode(loaded.script.lines(loaded.frame.tailStart, loaded.script.lineCount()));
 }
 
+// The script as the engine writes it back: every line ended with CR LF.
+std::string withLineEnds(const std::string& script) {
+    velb::ResourceScript loaded;
+    velb::testing::StringFile file(script);
+    velb::testing::QuietView quiet;
+    velb::loadLines(file, velb::CodePage::system(), loaded, quiet);
+    return velb::CodePage::system().encode(loaded.text);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -78,12 +89,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     scripts[2] = input;
     velb::testing::MemoryFileSystem files;
-    run(scripts, OutputMode::Separate, files, {velb::HeaderRule::AnyForm, true});
+    run(scripts, OutputMode::Separate, files, {velb::HeaderRule::AnyForm, velb::Carrying::WholeDialogs, true});
     run(scripts, OutputMode::Merged, files);
+    const velb::RunExtras strings{velb::HeaderRule::AnyForm, velb::Carrying::Strings, true};
+    run(scripts, OutputMode::Separate, files, strings);
 
     if (!run({scripts[2], scripts[2], scripts[2]}, OutputMode::Merged, files).unreplacedList.empty())
         std::abort();
     if (files.files["/out.rc"] != carriedOver(scripts[2]))
+        std::abort();
+    run({scripts[0], scripts[0], scripts[2]}, OutputMode::Merged, files, strings);
+    if (files.files["/out.rc"] != withLineEnds(scripts[2]))
         std::abort();
     return 0;
 }
