@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace velb {
 
@@ -65,9 +66,7 @@ public:
                 at += 2;
                 continue;
             }
-            const std::size_t end = tokenEnd(line, at);
-            const bool isString = line[end - 1] == u'"' && end - at >= 2 && line[at] != u',' &&
-                                  (line[at] == u'"' || line.substr(at, 2) == u"L\"");
+            const auto [end, isString] = tokenEnd(line, at);
             tokens.push_back({line.substr(at, end - at), lineIndex, at, isString});
             at = end;
         }
@@ -77,21 +76,24 @@ public:
     bool inComment() const { return m_inComment; }
 
 private:
-    static std::size_t tokenEnd(std::u16string_view line, std::size_t at) {
+    // Where the token at `at` ends, and whether it is a whole string literal.
+    static std::pair<std::size_t, bool> tokenEnd(std::u16string_view line, std::size_t at) {
         if (line[at] == u',')
-            return at + 1;
-        if (line[at] == u'"' || line.substr(at, 2) == u"L\"")
-            return stringEnd(line, at + (line[at] == u'L' ? 2 : 1));
+            return {at + 1, false};
+        if (line[at] == u'"' || line.substr(at, 2) == u"L\"") {
+            const std::optional<std::size_t> end = stringEnd(line, at + (line[at] == u'L' ? 2 : 1));
+            return {end.value_or(line.size()), end.has_value()};
+        }
         std::size_t end = at;
         while (end < line.size() && kBlanks.find(line[end]) == std::u16string_view::npos && line[end] != u',' &&
                line[end] != u'"' && line.substr(end, 2) != u"//" && line.substr(end, 2) != u"/*")
             ++end;
-        return end;
+        return {end, false};
     }
 
     // Past the closing quote; "" is a quote and a backslash escapes what follows it. An
-    // unclosed literal runs to the end of the line and is no string.
-    static std::size_t stringEnd(std::u16string_view line, std::size_t at) {
+    // unclosed literal has no end on its line.
+    static std::optional<std::size_t> stringEnd(std::u16string_view line, std::size_t at) {
         while (at < line.size()) {
             if (line[at] == u'\\') {
                 at += 2;
@@ -104,7 +106,7 @@ private:
                 ++at;
             }
         }
-        return line.size();
+        return std::nullopt;
     }
 
     bool m_inComment = false;
