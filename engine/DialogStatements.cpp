@@ -36,82 +36,6 @@ bool startsStatement(std::u16string_view word) {
            isOneOf(word, kOptions) || isOneOf(word, kBlockWords);
 }
 
-// Splits lines into tokens: string literals, commas, and runs of anything else. A block
-// comment may run over several lines, so the splitter keeps that one piece of state.
-class Tokenizer {
-public:
-    /// The tokens of one line; none for a blank, comment-only or preprocessor line.
-    std::vector<Token> split(std::u16string_view line, int lineIndex) {
-        std::vector<Token> tokens;
-        std::size_t at = 0;
-        if (!m_inComment) {
-            const std::size_t first = line.find_first_not_of(kBlanks);
-            if (first != std::u16string_view::npos && line[first] == u'#')
-                return tokens;
-        }
-        while (at < line.size()) {
-            if (m_inComment) {
-                const std::size_t close = line.find(u"*/", at);
-                if (close == std::u16string_view::npos)
-                    break;
-                m_inComment = false;
-                at = close + 2;
-                continue;
-            }
-            at = std::min(line.find_first_not_of(kBlanks, at), line.size());
-            if (at == line.size() || line.substr(at, 2) == u"//")
-                break;
-            if (line.substr(at, 2) == u"/*") {
-                m_inComment = true;
-                at += 2;
-                continue;
-            }
-            const auto [end, isString] = tokenEnd(line, at);
-            tokens.push_back({line.substr(at, end - at), lineIndex, at, isString});
-            at = end;
-        }
-        return tokens;
-    }
-
-    bool inComment() const { return m_inComment; }
-
-private:
-    // Where the token at `at` ends, and whether it is a whole string literal.
-    static std::pair<std::size_t, bool> tokenEnd(std::u16string_view line, std::size_t at) {
-        if (line[at] == u',')
-            return {at + 1, false};
-        if (line[at] == u'"' || line.substr(at, 2) == u"L\"") {
-            const std::optional<std::size_t> end = stringEnd(line, at + (line[at] == u'L' ? 2 : 1));
-            return {end.value_or(line.size()), end.has_value()};
-        }
-        std::size_t end = at;
-        while (end < line.size() && kBlanks.find(line[end]) == std::u16string_view::npos && line[end] != u',' &&
-               line[end] != u'"' && line.substr(end, 2) != u"//" && line.substr(end, 2) != u"/*")
-            ++end;
-        return {end, false};
-    }
-
-    // Past the closing quote; "" is a quote and a backslash escapes what follows it. An
-    // unclosed literal has no end on its line.
-    static std::optional<std::size_t> stringEnd(std::u16string_view line, std::size_t at) {
-        while (at < line.size()) {
-            if (line[at] == u'\\') {
-                at += 2;
-            } else if (line[at] == u'"') {
-                if (at + 1 < line.size() && line[at + 1] == u'"')
-                    at += 2;
-                else
-                    return at + 1;
-            } else {
-                ++at;
-            }
-        }
-        return std::nullopt;
-    }
-
-    bool m_inComment = false;
-};
-
 // A statement goes on to the next line when it ends with an operator or a comma, or the
 // next line begins with one.
 bool continues(const Statement& open, const std::vector<Token>& next) {
@@ -207,23 +131,26 @@ DialogStatements readDialogStatements(std::u16string_view body) {
     for (int i = 0; i < static_cast<int>(dialog.lines.size()); ++i) {
         const std::u16string_view line = dialog.lines[i];
         const bool commentAround = tokenizer.inComment();
-        std::vector<Token> tokens = tokenizer.split(line, i);
+        const int first = i;
+        std::vector<Token> tokens = tokenizer.split(dialog.lines, i);
         if (tokens.empty()) {
             // A comment line may stand inside a statement; a blank or preprocessor line ends it.
-            const std::size_t first = line.find_first_not_of(kBlanks);
-            const bool comment = commentAround || (first != std::u16string_view::npos && line[first] == u'/');
+            const std::size_t nonBlank = line.find_first_not_of(kBlanks);
+            const bool comment = commentAround || (nonBlank != std::u16string_view::npos && line[nonBlank] == u'/');
             open = open && comment;
             continue;
         }
-        if (open && i > 0 && !startsStatement(tokens.front().text) && continues(dialog.statements.back(), tokens)) {
+        if (open && first > 0 && !startsStatement(tokens.front().text) &&
+            continues(dialog.statements.back(), tokens)) {
             Statement& statement = dialog.statements.back();
             statement.lastLine = i;
             statement.tokens.insert(statement.tokens.end(), tokens.begin(), tokens.end());
             continue;
         }
         Statement statement;
-        statement.kind = i == 0 ? Statement::Kind::Header : Statement::Kind::Other;
-        statement.firstLine = statement.lastLine = i;
+        statement.kind = first == 0 ? Statement::Kind::Header : Statement::Kind::Other;
+        statement.firstLine = first;
+        statement.lastLine = i;
         statement.tokens = std::move(tokens);
         dialog.statements.push_back(std::move(statement));
         open = true;

@@ -6,6 +6,8 @@
 // touched. Every token is a view into the dialog's text with its line and column, so a
 // statement can be written back by replacing single fields in the lines it came from.
 
+#include "RcTokens.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -14,12 +16,6 @@
 
 namespace velb {
 
-struct Token {
-    std::u16string_view text;
-    int line = 0;           ///< from 0, within the dialog
-    std::size_t column = 0; ///< from 0, within that line
-    bool isString = false;  ///< a whole string literal, quotes (and an L before them) included
-};
 
 /// The tokens of one field, [first, end) into Statement::tokens; commas are not in them.
 struct Field {

@@ -2,6 +2,7 @@
 
 #include "ControlPairing.h"
 #include "DialogStatements.h"
+#include "LineEdits.h"
 #include "SmallEdits.h"
 
 #include <algorithm>
@@ -48,11 +49,6 @@ std::optional<Span> spanOf(const Statement& statement, std::size_t field) {
 std::u16string_view textAt(const DialogStatements& dialog, const Span& span) {
     return dialog.lines[span.line].substr(span.begin, span.end - span.begin);
 }
-
-struct Replacement {
-    Span span;
-    std::u16string text;
-};
 
 // The three dialogs of one name, read and paired.
 struct DialogTriple {
@@ -105,7 +101,7 @@ private:
             carryText(statement, old, chinese, replacements);
         if (statement.coordinateField && old && chinese && old->coordinateField && chinese->coordinateField)
             carryRectangle(statement, *old, *chinese, replacements);
-        writeLines(statement, replacements);
+        appendReplaced(m_triple.english.lines, statement.firstLine, statement.lastLine, replacements, m_result.text);
     }
 
     void carryText(const Statement& statement, const Statement* old, const Statement* chinese,
@@ -132,7 +128,7 @@ private:
         }
         ++m_result.stringsCarried;
         if (*text != english.text)
-            replacements.push_back({{english.line, english.column, english.column + english.text.size()}, *text});
+            replacements.push_back(replacing(english, m_triple.english.lines, *text));
     }
 
     // Each of the translator's x, y, w and h is kept where the English one stayed; one the
@@ -151,27 +147,13 @@ private:
             }
             const auto target = spanOf(statement, at + i);
             const auto source = spanOf(chinese, chineseAt + i);
-            if (target && source)
-                replacements.push_back({*target, std::u16string(textAt(m_triple.oldChinese, *source))});
+            if (target && source) {
+                replacements.push_back({target->line, target->begin, target->line, target->end,
+                                        std::u16string(textAt(m_triple.oldChinese, *source))});
+            }
         }
         if (translatorLost)
             note(StringNote::Kind::EnglishCoordinates, statement, statement.tokens.front(), {}, {});
-    }
-
-    void writeLines(const Statement& statement, std::vector<Replacement>& replacements) {
-        std::sort(replacements.begin(), replacements.end(), [](const Replacement& a, const Replacement& b) {
-            return a.span.line != b.span.line ? a.span.line < b.span.line : a.span.begin < b.span.begin;
-        });
-        auto next = replacements.begin();
-        for (int line = statement.firstLine; line <= statement.lastLine; ++line) {
-            const std::u16string_view text = m_triple.english.lines[line];
-            std::size_t copied = 0;
-            for (; next != replacements.end() && next->span.line == line; ++next) {
-                m_result.text.append(text.substr(copied, next->span.begin - copied)).append(next->text);
-                copied = next->span.end;
-            }
-            appendLine(text.substr(copied));
-        }
     }
 
     void note(StringNote::Kind kind, const Statement& statement, const Token& at, std::u16string from,
