@@ -70,6 +70,8 @@ std::u16string literalLine(std::u16string_view what, const StringNote& note, int
            u" 行";
 }
 
+void appendNotes(std::u16string& out, const std::vector<StringNote>& notes, int dialogLine);
+
 // A dialog carried string by string: what is left in English, what a mirrored edit gave, and
 // where the translator's rectangle gave way to a changed English one.
 void appendCarried(std::u16string& out, const CarriedDialog& carried, int dialogLine, std::u16string_view name,
@@ -83,20 +85,38 @@ void appendCarried(std::u16string& out, const CarriedDialog& carried, int dialog
     out.append(u"\n");
     tally.stringsCarried += carried.stringsCarried;
     tally.stringsLeft += carried.stringsLeft;
-    for (const StringNote& note : carried.notes) {
+    for (const StringNote& note : carried.notes)
+        tally.byEdit += note.kind == StringNote::Kind::CarriedByEdit ? 1 : 0;
+    appendNotes(out, carried.notes, dialogLine);
+    out.append(u"\n");
+}
+
+// What the translator should know of each string: lines numbered from dialogLine.
+void appendNotes(std::u16string& out, const std::vector<StringNote>& notes, int dialogLine) {
+    for (const StringNote& note : notes) {
         switch (note.kind) {
         case StringNote::Kind::LeftInEnglish:
             appendLine(out, literalLine(u"未翻譯", note, dialogLine), u"  " + note.to);
             break;
         case StringNote::Kind::CarriedByEdit:
-            ++tally.byEdit;
             appendLine(out, literalLine(u"依修改承接", note, dialogLine), u"  " + note.from + u" → " + note.to);
             break;
         case StringNote::Kind::EnglishCoordinates:
             appendLine(out, literalLine(u"英文座標已變更，採用英文座標", note, dialogLine), u"");
             break;
+        case StringNote::Kind::TakenFromChinese:
+            appendLine(out, literalLine(u"採用中文版", note, dialogLine), u"  " + note.from + u" → " + note.to);
+            break;
         }
     }
+}
+
+// The string tables, menus and LANGUAGE and code-page lines, carried string by string.
+void appendOutside(std::u16string& out, const OutsideCarry& outside) {
+    if (outside.notes.empty())
+        return;
+    out.append(u"字串表、功能表與語言→ 逐字串承接\n");
+    appendNotes(out, outside.notes, 1);
     out.append(u"\n");
 }
 
@@ -143,6 +163,8 @@ std::u16string DescribeChanges(NamedScript oldEnglish, NamedScript oldChinese, N
         }
         out.append(u"\n");
     }
+    if (match.carrying == Carrying::Strings)
+        appendOutside(out, match.outside);
     const auto whole = static_cast<long long>(dialogs.size() - match.unreplaced.size() - tally.byStrings) +
                        tally.byStringsLeft;
     out.append(u"整個承接 " + decimalText(whole) + u" 個，新增 " + decimalText(tally.added) + u" 個，已變更 " +
@@ -151,6 +173,11 @@ std::u16string DescribeChanges(NamedScript oldEnglish, NamedScript oldChinese, N
         out.append(u"；逐字串承接 " + decimalText(tally.byStrings) + u" 個（其中 " + decimalText(tally.byStringsLeft) +
                    u" 個仍有英文字串），承接字串 " + decimalText(tally.stringsCarried) + u" 個（依修改承接 " +
                    decimalText(tally.byEdit) + u" 個），未翻譯字串 " + decimalText(tally.stringsLeft) + u" 個");
+        const OutsideCarry& o = match.outside;
+        out.append(u"；字串表承接 " + decimalText(o.entriesCarried) + u" 個，未翻譯 " + decimalText(o.entriesLeft) +
+                   u" 個；功能表承接 " + decimalText(o.itemsCarried) + u" 個，未翻譯 " + decimalText(o.itemsLeft) +
+                   u" 個；其中依修改承接 " + decimalText(o.byEdit) + u" 個；採用中文版的 LANGUAGE 與 code_page 行 " +
+                   decimalText(o.linesTaken) + u" 行");
     }
     out.append(u"\n");
     return out;

@@ -3,6 +3,7 @@
 // dialog of the old English script takes the body of the old Chinese dialog of that name.
 
 #include "ProgressView.h"
+#include "ResourceTextCarry.h"
 #include "ResourceScript.h"
 #include "StringCarry.h"
 
@@ -41,6 +42,8 @@ struct MatchResult {
     Carrying carrying = Carrying::WholeDialogs;
     /// The dialogs carried string by string, in order; the entries above view their texts.
     std::deque<StringCarriedDialog> stringCarried;
+    /// Carrying strings: the texts outside the dialogs, carried too.
+    OutsideCarry outside;
 };
 
 /// Matches the new dialogs against the old ones in the given mode, showing the unreplaced

@@ -1,5 +1,9 @@
 #include "OutputWriter.h"
 
+#include "LineEdits.h"
+
+#include <algorithm>
+
 namespace velb {
 
 namespace {
@@ -37,24 +41,59 @@ std::filesystem::path separateOutputName(const std::filesystem::path& outputPath
     return std::filesystem::path(path.substr(0, baseEnd)) += std::filesystem::path(suffix);
 }
 
+// The new script's lines outside its dialogs as they are written: with the texts carried
+// into them when strings are carried, else as they stand.
+class OutsideLines {
+public:
+    OutsideLines(const ResourceScript& script, const MatchResult& match, const CodePage& codePage)
+        : m_script(script), m_edits(match.outside.edits), m_codePage(codePage) {
+        std::sort(m_edits.begin(), m_edits.end(),
+                  [](const Replacement& a, const Replacement& b) { return a.line < b.line; });
+        if (m_edits.empty())
+            return;
+        for (int i = 1; i <= script.lineCount(); ++i)
+            m_lines.push_back(script.line(i));
+    }
+
+    /// Appends lines first..last (from 1) in bytes.
+    void append(int first, int last, std::string& bytes) const {
+        const auto within = [](const Replacement& edit, int line) { return edit.line < line; };
+        const auto begin = std::lower_bound(m_edits.begin(), m_edits.end(), first - 1, within);
+        const auto end = std::lower_bound(begin, m_edits.end(), last, within);
+        if (begin == end) {
+            m_codePage.encodeAppend(m_script.lines(first, last), bytes);
+            return;
+        }
+        std::vector<Replacement> edits(begin, end);
+        std::u16string text;
+        appendReplaced(m_lines, first - 1, last - 1, edits, text);
+        m_codePage.encodeAppend(text, bytes);
+    }
+
+private:
+    const ResourceScript& m_script;
+    std::vector<Replacement> m_edits;
+    std::vector<std::u16string_view> m_lines;
+    const CodePage& m_codePage;
+};
+
 } // namespace
 
 void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, const std::filesystem::path& outputPath,
                  FileSystem& files, std::vector<std::filesystem::path>& written, const CodePage& codePage) {
     const ResourceScript& script = newEnglish.script;
-    const std::u16string_view head = script.lines(1, newEnglish.frame.headEnd);
-    const std::u16string_view tail = script.lines(newEnglish.frame.tailStart, script.lineCount());
+    const OutsideLines outside(script, match, codePage);
 
     // Each dialog is followed by one empty line; an empty entry leaves the empty line alone.
     auto assembleDialogs = [&](const std::vector<std::u16string_view>& dialogs) {
         std::string bytes;
         bytes.reserve(script.text.size());
-        codePage.encodeAppend(head, bytes);
+        outside.append(1, newEnglish.frame.headEnd, bytes);
         for (const std::u16string_view dialog : dialogs) {
             codePage.encodeAppend(dialog, bytes);
             bytes += kLineEnd;
         }
-        codePage.encodeAppend(tail, bytes);
+        outside.append(newEnglish.frame.tailStart, script.lineCount(), bytes);
         return bytes;
     };
     // Line for line as the new script, the text between dialogs kept; an empty entry leaves
@@ -62,15 +101,15 @@ void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, const
     auto assembleInPlace = [&](const std::vector<std::u16string_view>& dialogs) {
         std::string bytes;
         bytes.reserve(script.text.size());
-        std::size_t copied = 0;
+        int nextLine = 1;
         for (std::size_t i = 0; i < dialogs.size(); ++i) {
             const std::u16string_view body = newEnglish.dialogs[i].body;
-            const auto begin = static_cast<std::size_t>(body.data() - script.text.data());
-            codePage.encodeAppend(std::u16string_view(script.text).substr(copied, begin - copied), bytes);
+            const int first = script.lineOf(body);
+            outside.append(nextLine, first - 1, bytes);
             codePage.encodeAppend(dialogs[i].empty() ? kEmptyLine : dialogs[i], bytes);
-            copied = begin + body.size();
+            nextLine = first + static_cast<int>(std::count(body.begin(), body.end(), u'\n'));
         }
-        codePage.encodeAppend(std::u16string_view(script.text).substr(copied), bytes);
+        outside.append(nextLine, script.lineCount(), bytes);
         return bytes;
     };
     auto assemble = [&](const std::vector<std::u16string_view>& dialogs) {

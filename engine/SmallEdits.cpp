@@ -7,6 +7,7 @@ namespace velb {
 namespace {
 
 constexpr char16_t kMarker = u'&';
+constexpr std::u16string_view kTab = u"\\t"; // as a literal writes it
 // Punctuation of the wide forms that Chinese text uses; like ASCII symbols it surrounds words.
 constexpr std::u16string_view kWideSymbols = u"。：；！？，、…「」『』（）《》〈〉．　";
 constexpr std::u16string_view kNarrowPunctuation = u":;!?,";
@@ -130,6 +131,26 @@ std::optional<std::u16string> mirrorSmallEdit(std::u16string_view oldEnglish, st
                                               std::u16string_view oldChinese) {
     if (oldChinese == oldEnglish)
         return std::u16string(newEnglish); // left in English by the translator: it stays so
+    // A menu item's shortcut stands after a tab: the words before it are edited on their own,
+    // and the shortcut follows the English where the translator kept it.
+    const std::size_t oldTab = oldEnglish.find(kTab), newTab = newEnglish.find(kTab);
+    const std::size_t chineseTab = oldChinese.find(kTab);
+    if (oldTab != newTab || oldTab != std::u16string_view::npos || chineseTab != std::u16string_view::npos) {
+        if (oldTab == std::u16string_view::npos || newTab == std::u16string_view::npos ||
+            chineseTab == std::u16string_view::npos)
+            return std::nullopt;
+        const std::u16string_view oldShortcut = oldEnglish.substr(oldTab), chineseShortcut = oldChinese.substr(chineseTab);
+        if (oldShortcut != newEnglish.substr(newTab) && chineseShortcut != oldShortcut)
+            return std::nullopt;
+        const std::u16string_view shortcut =
+            oldShortcut == newEnglish.substr(newTab) ? chineseShortcut : newEnglish.substr(newTab);
+        const std::u16string_view oldWords = oldEnglish.substr(0, oldTab), newWords = newEnglish.substr(0, newTab);
+        const std::u16string_view chineseWords = oldChinese.substr(0, chineseTab);
+        if (oldWords == newWords)
+            return std::u16string(chineseWords) + std::u16string(shortcut);
+        const std::optional<std::u16string> words = mirrorSmallEdit(oldWords, newWords, chineseWords);
+        return words ? std::optional(*words + std::u16string(shortcut)) : std::nullopt;
+    }
     char16_t oldKey = 0, newKey = 0;
     const Shape oldShape = shapeOf(withoutMarker(oldEnglish, oldKey));
     const Shape newShape = shapeOf(withoutMarker(newEnglish, newKey));

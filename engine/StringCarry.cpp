@@ -18,12 +18,6 @@ const Token& textToken(const Statement& statement) {
     return statement.tokens[statement.fields[*statement.textField].first];
 }
 
-// A literal's text between its quotes, and what stands before them (L or nothing).
-std::u16string_view insideQuotes(std::u16string_view literal) {
-    const std::size_t open = literal.find(u'"');
-    return literal.substr(open + 1, literal.size() - open - 2);
-}
-
 bool holdsWords(const Statement& statement) {
     return statement.textField && !insideQuotes(textToken(statement).text).empty();
 }
@@ -98,37 +92,30 @@ private:
         }
         std::vector<Replacement> replacements;
         if (holdsWords(statement))
-            carryText(statement, old, chinese, replacements);
+            carryStatementText(statement, old, chinese, replacements);
         if (statement.coordinateField && old && chinese && old->coordinateField && chinese->coordinateField)
             carryRectangle(statement, *old, *chinese, replacements);
         appendReplaced(m_triple.english.lines, statement.firstLine, statement.lastLine, replacements, m_result.text);
     }
 
-    void carryText(const Statement& statement, const Statement* old, const Statement* chinese,
+    void carryStatementText(const Statement& statement, const Statement* old, const Statement* chinese,
                    std::vector<Replacement>& replacements) {
         const Token& english = textToken(statement);
         const bool paired = chinese && old->textField && chinese->textField;
-        std::optional<std::u16string> text;
-        if (paired && textToken(*old).text == english.text) {
-            text = std::u16string(textToken(*chinese).text);
-        } else if (const auto rendering = m_memory.rendering(english.text)) {
-            text = std::u16string(*rendering);
-        } else if (paired) {
-            const std::u16string_view oldChinese = textToken(*chinese).text;
-            if (const auto edited = mirrorSmallEdit(insideQuotes(textToken(*old).text), insideQuotes(english.text),
-                                                    insideQuotes(oldChinese))) {
-                text = std::u16string(english.text.substr(0, english.text.find(u'"') + 1)) + *edited + u'"';
-                note(StringNote::Kind::CarriedByEdit, statement, english, std::u16string(oldChinese), *text);
-            }
-        }
+        const std::optional<CarriedText> text =
+            carryText(english.text, paired ? textToken(*old).text : std::u16string_view(),
+                      paired ? textToken(*chinese).text : std::u16string_view(), m_memory);
         if (!text) {
             ++m_result.stringsLeft;
             note(StringNote::Kind::LeftInEnglish, statement, english, {}, std::u16string(english.text));
             return;
         }
         ++m_result.stringsCarried;
-        if (*text != english.text)
-            replacements.push_back(replacing(english, m_triple.english.lines, *text));
+        if (text->byEdit)
+            note(StringNote::Kind::CarriedByEdit, statement, english, std::u16string(textToken(*chinese).text),
+                 text->literal);
+        if (text->literal != english.text)
+            replacements.push_back(replacing(english, m_triple.english.lines, text->literal));
     }
 
     // Each of the translator's x, y, w and h is kept where the English one stayed; one the
@@ -174,6 +161,12 @@ private:
 
 } // namespace
 
+void TranslationMemory::add(std::u16string_view english, std::u16string_view chinese) {
+    const auto [entry, added] = m_renderings.try_emplace(english, Rendering{chinese});
+    if (!added && entry->second.chinese != chinese)
+        entry->second.ambiguous = true;
+}
+
 std::optional<std::u16string_view> TranslationMemory::rendering(std::u16string_view english) {
     if (!m_built) {
         m_built = true;
@@ -185,15 +178,9 @@ std::optional<std::u16string_view> TranslationMemory::rendering(std::u16string_v
             const DialogStatements oldChinese = readDialogStatements(chineseBody);
             const std::vector<int> partner = pairStatements(oldEnglish, oldChinese, Confirmation::Coordinates);
             for (std::size_t i = 0; i < partner.size(); ++i) {
-                if (partner[i] < 0)
-                    continue;
                 const Statement& from = oldEnglish.statements[i];
-                const Statement& to = oldChinese.statements[partner[i]];
-                if (!holdsWords(from) || !to.textField)
-                    continue;
-                const auto [entry, added] = m_renderings.try_emplace(textToken(from).text, Rendering{textToken(to).text});
-                if (!added && entry->second.chinese != textToken(to).text)
-                    entry->second.ambiguous = true;
+                if (partner[i] >= 0 && holdsWords(from) && oldChinese.statements[partner[i]].textField)
+                    add(textToken(from).text, textToken(oldChinese.statements[partner[i]]).text);
             }
         }
     }
@@ -201,6 +188,26 @@ std::optional<std::u16string_view> TranslationMemory::rendering(std::u16string_v
     if (found == m_renderings.end() || found->second.ambiguous)
         return std::nullopt;
     return found->second.chinese;
+}
+
+std::u16string_view insideQuotes(std::u16string_view literal) {
+    const std::size_t open = literal.find(u'"');
+    return literal.substr(open + 1, literal.size() - open - 2);
+}
+
+std::optional<CarriedText> carryText(std::u16string_view english, std::u16string_view oldEnglish,
+                                     std::u16string_view oldChinese, TranslationMemory& memory) {
+    if (!oldChinese.empty() && oldEnglish == english)
+        return CarriedText{std::u16string(oldChinese)};
+    if (const auto rendering = memory.rendering(english))
+        return CarriedText{std::u16string(*rendering)};
+    if (oldChinese.empty())
+        return std::nullopt;
+    const auto edited = mirrorSmallEdit(insideQuotes(oldEnglish), insideQuotes(english), insideQuotes(oldChinese));
+    if (!edited)
+        return std::nullopt;
+    // The new literal keeps what stands before the English quote (an L, or nothing).
+    return CarriedText{std::u16string(english.substr(0, english.find(u'"') + 1)) + *edited + u'"', true};
 }
 
 CarriedDialog carryStrings(const Dialog& newEnglish, std::u16string_view oldEnglish,

@@ -24,6 +24,7 @@ struct StringNote {
         LeftInEnglish,      ///< no translation was found: `to` is the English text
         CarriedByEdit,      ///< a small English edit mirrored: `from` the old Chinese, `to` the new
         EnglishCoordinates, ///< the English rectangle changed, so the Chinese one was not kept
+        TakenFromChinese,   ///< a LANGUAGE or code-page line: `from` the English, `to` the Chinese
     };
     Kind kind;
     std::u16string control; ///< the control's ID, CAPTION, or the dialog's name for its header
@@ -39,11 +40,14 @@ struct CarriedDialog {
     int stringsLeft = 0;
 };
 
-/// Per English string of the old scripts' dialogs, its Chinese rendering when it has exactly
-/// one. Built on first use: a run whose dialogs all carry over whole never needs it.
+/// Per English string of the old scripts' dialogs, and of whatever else is added, its Chinese
+/// rendering when it has exactly one. The dialogs are read on first use: a run whose dialogs
+/// all carry over whole never needs them.
 class TranslationMemory {
 public:
     explicit TranslationMemory(const OldDialogs& old) : m_old(old) {}
+    /// One old English literal and the old Chinese literal that stands for it.
+    void add(std::u16string_view english, std::u16string_view chinese);
     std::optional<std::u16string_view> rendering(std::u16string_view english);
 
 private:
@@ -55,6 +59,22 @@ private:
     bool m_built = false;
     std::unordered_map<std::u16string_view, Rendering> m_renderings;
 };
+
+/// A translation found for a new English literal, and whether a small edit was mirrored for it.
+struct CarriedText {
+    std::u16string literal;
+    bool byEdit = false;
+};
+
+/// The Chinese literal for the new English literal: the old Chinese one where the English did
+/// not change, else the one rendering the memory has, else the old Chinese one with a small
+/// English edit mirrored; nothing when none is found. The old literals are those paired with
+/// it, empty when it has none.
+std::optional<CarriedText> carryText(std::u16string_view english, std::u16string_view oldEnglish,
+                                     std::u16string_view oldChinese, TranslationMemory& memory);
+
+/// A literal's text between its quotes.
+std::u16string_view insideQuotes(std::u16string_view literal);
 
 /// The new English dialog with the old translation, the bodies of its name in the old scripts,
 /// carried into it string by string.

@@ -80,6 +80,8 @@ void runJob(ReplacementJob& job, RunView& view, FileSystem& files, const CodePag
     const OutputMode mode = view.readOutputMode();
     job.match = MatchDialogs(job.oldEnglish.dialogs, job.oldChinese.dialogs, job.newEnglish.dialogs, mode,
                              extras.carrying, view);
+    if (extras.carrying == Carrying::Strings)
+        job.match.outside = carryOutsideDialogs(job.oldEnglish, job.oldChinese, job.newEnglish);
     outcome.unreplacedList = job.match.unreplacedList;
     if (extras.describeChanges) {
         outcome.changes = DescribeChanges({job.oldEnglish, oldEnglishName}, {job.oldChinese, oldChineseName},

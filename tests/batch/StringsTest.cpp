@@ -37,7 +37,8 @@ class StringsTest : public BatchRun {
 protected:
     // The folders of the corpus (../shared/corpus) that are there, and ours.
     static std::vector<fs::path> tripleFolders() {
-        std::vector<fs::path> folders = {fs::absolute(VELB_TEST_DATA) / "strings"};
+        std::vector<fs::path> folders = {fs::absolute(VELB_TEST_DATA) / "strings",
+                                         fs::absolute(VELB_TEST_DATA) / "compile"};
         for (const char* name : {"winmerge-2.5.4-2.6.0", "winmerge-2.1.0.1-2.1.4.0", "notepad3-5.20.915.1-5.21.227.1"}) {
             if (const fs::path folder = fs::absolute(VELB_CORPUS) / name; fs::exists(folder))
                 folders.push_back(folder);
@@ -85,6 +86,24 @@ TEST_F(StringsTest, EveryLineWrittenIsALineOfTheInputsWithItsStringsOrNumbersCar
         // but for a statement the translator wrapped otherwise.
         EXPECT_NEAR(static_cast<double>(lines.size()), linesOf(contents(folder / "new_en.rc")).size(), 30) << folder;
     }
+}
+
+// The translated script exists to be compiled: the resource compiler must read the carried
+// menus, string tables and dialogs as Traditional Chinese under the Chinese language.
+TEST_F(StringsTest, TheResourceCompilerReadsTheCarriedTextsAsTraditionalChinese) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the resource compiler runs on the build machine";
+#endif
+    const std::string windres = "x86_64-w64-mingw32-windres";
+    if (std::system((windres + " --version >/dev/null 2>&1").c_str()) != 0)
+        GTEST_SKIP() << windres << " is not installed";
+    for (const fs::path& file : fs::directory_iterator(fs::absolute(VELB_TEST_DATA) / "compile"))
+        fs::copy_file(file, m_dir / file.filename());
+    ASSERT_EQ(run(kOptions + std::string("--merged --no-report old_en.rc old_zh.rc new_en.rc out.rc")), 0);
+    const std::string compile = kChangeFolder + quoted(m_dir) + " && " + windres + " -i new_en.rc -o en.res && " +
+                                windres + " -i out.rc -o out.res && " + windres + " -i out.res -O rc -o out.txt";
+    ASSERT_EQ(std::system(compile.c_str()), 0);
+    EXPECT_EQ(written("out.txt"), golden("compile/out.txt"));
 }
 
 } // namespace
