@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+# The resource compiler of mingw-w64 compiles the translated test scripts.
+scripts/install-deps.sh binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64-posix
 cmake --preset dev >/dev/null
 cmake --build --preset dev
 ctest --preset dev
