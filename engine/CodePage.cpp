@@ -3,6 +3,8 @@
 #include "PlatformConverter.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 
@@ -29,6 +31,24 @@ bool isEscape(char16_t c) {
 // The trail bytes of a double-byte pair; an undecodable pair is escaped whole.
 bool isTrailByte(unsigned char b) {
     return (b >= 0x40 && b <= 0x7E) || (b >= 0xA1 && b <= 0xFE);
+}
+
+// The length of the run of ASCII that units start with. Scripts are mostly ASCII, and where a
+// code page keeps it as it is, a run is copied whole, in a loop the compiler turns into vector
+// instructions; it is measured a 64-bit word at a time, a word holding a unit above ASCII
+// exactly when one of the bits above 0x7F of its units is set.
+template <typename Unit> std::size_t asciiRun(const Unit* units, std::size_t n) {
+    constexpr std::uint64_t kAboveAscii = UINT64_MAX / static_cast<Unit>(-1) * static_cast<Unit>(~0x7F);
+    constexpr std::size_t kPerWord = sizeof(std::uint64_t) / sizeof(Unit);
+    std::size_t i = 0;
+    for (std::uint64_t word; n - i >= kPerWord; i += kPerWord) {
+        std::memcpy(&word, units + i, sizeof word);
+        if ((word & kAboveAscii) != 0)
+            break;
+    }
+    while (i < n && units[i] < 0x80)
+        ++i;
+    return i;
 }
 
 } // namespace
@@ -69,6 +89,9 @@ CodePage::CodePage(unsigned number) : m_number(number) {
             m_bytesOf[c] = code;
         }
     }
+    m_asciiIsItself = true;
+    for (unsigned b = 0; b < 0x80; ++b)
+        m_asciiIsItself = m_asciiIsItself && m_single[b] == b && m_bytesOf[b] == b + kSingleByteOffset;
 }
 
 const CodePage& CodePage::system() {
@@ -76,18 +99,19 @@ const CodePage& CodePage::system() {
     return codePage;
 }
 
-void CodePage::decodeAppend(std::string_view bytes, std::u16string& text) const {
-    if (m_utf8) {
-        decodeUtf8(bytes, text);
-        return;
-    }
-    // Each byte gives at most one character, so the text is grown once and written in place.
-    const std::size_t start = text.size();
-    text.resize(start + bytes.size());
-    char16_t* out = text.data() + start;
+char16_t* CodePage::decode(std::string_view bytes, char16_t* out) const {
+    if (m_utf8)
+        return decodeUtf8(bytes, out);
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     for (std::size_t i = 0; i < n;) {
+        if (m_asciiIsItself) {
+            const std::size_t run = asciiRun(p + i, n - i);
+            out = std::copy_n(p + i, run, out);
+            i += run;
+            if (i == n)
+                break;
+        }
         const unsigned char b = p[i];
         if (m_single[b] != kNone) {
             *out++ = m_single[b];
@@ -104,7 +128,14 @@ void CodePage::decodeAppend(std::string_view bytes, std::u16string& text) const 
             ++i;
         }
     }
-    text.resize(static_cast<std::size_t>(out - text.data()));
+    return out;
+}
+
+void CodePage::decodeAppend(std::string_view bytes, std::u16string& text) const {
+    // Each byte gives at most one character, so the text is grown once and written in place.
+    const std::size_t start = text.size();
+    text.resize(start + bytes.size());
+    text.resize(static_cast<std::size_t>(decode(bytes, text.data() + start) - text.data()));
 }
 
 void CodePage::encodeAppend(std::u16string_view text, std::string& out) const {
@@ -112,11 +143,28 @@ void CodePage::encodeAppend(std::u16string_view text, std::string& out) const {
         encodeUtf8(text, out);
         return;
     }
-    // Each character gives at most two bytes, so the bytes are grown once and written in place.
-    const std::size_t start = out.size();
-    out.resize(start + 2 * text.size());
-    char* bytes = out.data() + start;
-    for (const char16_t c : text) {
+    // The text may be most of a script: it is encoded a piece at a time into a buffer of its
+    // own and appended, so out grows by what is written only, and never past what its caller
+    // reserved. Every character is encoded on its own, so the pieces may end anywhere.
+    constexpr std::size_t kPiece = 4096;
+    char bytes[2 * kPiece]; // each character gives at most two bytes
+    for (std::size_t at = 0; at < text.size(); at += kPiece) {
+        const char* const end = encodeByTable(text.substr(at, kPiece), bytes);
+        out.append(bytes, static_cast<std::size_t>(end - bytes));
+    }
+}
+
+char* CodePage::encodeByTable(std::u16string_view text, char* bytes) const {
+    const std::size_t n = text.size();
+    for (std::size_t i = 0; i < n;) {
+        if (m_asciiIsItself) {
+            const std::size_t run = asciiRun(text.data() + i, n - i);
+            bytes = std::copy_n(text.data() + i, run, bytes);
+            i += run;
+            if (i == n)
+                break;
+        }
+        const char16_t c = text[i++];
         const std::uint16_t code = m_bytesOf[c];
         if (isEscape(c))
             *bytes++ = static_cast<char>(c & 0xFF);
@@ -129,16 +177,25 @@ void CodePage::encodeAppend(std::u16string_view text, std::string& out) const {
             *bytes++ = static_cast<char>(code & 0xFF);
         }
     }
-    out.resize(static_cast<std::size_t>(bytes - out.data()));
+    return bytes;
 }
 
-void CodePage::decodeUtf8(std::string_view bytes, std::u16string& text) const {
+char16_t* CodePage::decodeUtf8(std::string_view bytes, char16_t* out) const {
+    // A line at a time, so that a byte that is no character sends only its own line the slow
+    // way. No character spans a line end: every byte of a longer one is 0x80 or above.
+    while (!bytes.empty()) {
+        const std::size_t lineEnd = std::min(bytes.find('\n'), bytes.size() - 1) + 1;
+        out = decodeUtf8Line(bytes.substr(0, lineEnd), out);
+        bytes.remove_prefix(lineEnd);
+    }
+    return out;
+}
+
+char16_t* CodePage::decodeUtf8Line(std::string_view bytes, char16_t* out) const {
     // Most lines of a script are ASCII, which is the same in UTF-8 and UTF-16: such a line
     // needs no converter.
-    if (std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
-        text.append(bytes.begin(), bytes.end());
-        return;
-    }
+    if (std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; }))
+        return std::copy(bytes.begin(), bytes.end(), out);
     // A piece is taken as the converter reads it only when it converts back to the same bytes;
     // the converter refuses a lone surrogate, so none can pass for an escape.
     const auto exact = [this](std::string_view piece) -> std::optional<std::u16string> {
@@ -147,10 +204,8 @@ void CodePage::decodeUtf8(std::string_view bytes, std::u16string& text) const {
             return std::nullopt;
         return decoded;
     };
-    if (const std::optional<std::u16string> whole = exact(bytes)) {
-        text += *whole;
-        return;
-    }
+    if (const std::optional<std::u16string> whole = exact(bytes))
+        return std::copy(whole->begin(), whole->end(), out);
     // Otherwise character by character: the shortest piece of one to four bytes that is a
     // character, else the byte is escaped.
     constexpr std::size_t kLongestCharacter = 4;
@@ -162,13 +217,14 @@ void CodePage::decodeUtf8(std::string_view bytes, std::u16string& text) const {
                 break;
         }
         if (character) {
-            text += *character;
+            out = std::copy(character->begin(), character->end(), out);
             i += length;
         } else {
-            text += static_cast<char16_t>(kEscapeBase | static_cast<unsigned char>(bytes[i]));
+            *out++ = static_cast<char16_t>(kEscapeBase | static_cast<unsigned char>(bytes[i]));
             ++i;
         }
     }
+    return out;
 }
 
 void CodePage::encodeUtf8(std::u16string_view text, std::string& out) const {

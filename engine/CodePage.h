@@ -32,7 +32,10 @@ public:
     explicit CodePage(unsigned number);
     unsigned number() const { return m_number; }
 
-    /// Appends the text of bytes to out; never fails, escaping what it cannot carry.
+    /// Writes the text of bytes from out on, at most bytes.size() characters, and returns
+    /// the end of what it wrote; never fails, escaping what it cannot carry.
+    char16_t* decode(std::string_view bytes, char16_t* out) const;
+    /// Appends the text of bytes to out, as decode does.
     void decodeAppend(std::string_view bytes, std::u16string& out) const;
     /// Appends the bytes of text to out. Escapes become their bytes again; a character
     /// with no place in the code page becomes '?'.
@@ -40,7 +43,9 @@ public:
     std::string encode(std::u16string_view text) const;
 
 private:
-    void decodeUtf8(std::string_view bytes, std::u16string& out) const;
+    char16_t* decodeUtf8(std::string_view bytes, char16_t* out) const;
+    char16_t* decodeUtf8Line(std::string_view bytes, char16_t* out) const;
+    char* encodeByTable(std::u16string_view text, char* bytes) const;
     void encodeUtf8(std::u16string_view text, std::string& out) const;
 
     unsigned m_number;
@@ -52,6 +57,7 @@ private:
     std::array<bool, 256> m_lead{};           // byte starts a double-byte pair
     std::vector<char16_t> m_pair;             // (lead << 8 | trail) -> character, or kNone
     std::vector<std::uint16_t> m_bytesOf;     // character -> its bytes (one byte: < 0x100), 0 = none
+    bool m_asciiIsItself = false;             // every byte below 0x80 is that character, both ways
 };
 
 /// Text for the console: UTF-8, escaped bytes shown as U+FFFD.

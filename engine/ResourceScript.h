@@ -4,18 +4,26 @@
 // A script is one decoded buffer in which every line is followed by CR LF, whatever ended
 // it in the file, plus the offset of each line. Dialog names and bodies are views into
 // that buffer: a body (header line through END, each line with its CR LF) is a plain
-// slice of it, so no line and no body is ever copied.
+// slice of it, so no line and no body is ever copied. The buffer and the offsets grow with
+// the script, so they live in memory taken for blocks of that size (ScriptMemory.h); an offset
+// takes 32 bits, and a script whose text would reach beyond them is too large to carry.
+
+#include "DecodedText.h"
+#include "ScriptMemory.h"
 
 #include <cstddef>
-#include <string>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
 namespace velb {
 
+using LineOffset = std::uint32_t;
+using LineStarts = std::vector<LineOffset, ScriptAllocator<LineOffset>>;
+
 struct ResourceScript {
-    std::u16string text;                ///< every line followed by CR LF
-    std::vector<std::size_t> lineStart; ///< offset of line i at [i - 1]; one more entry: text.size()
+    DecodedText text;     ///< every line followed by CR LF
+    LineStarts lineStart; ///< offset of line i at [i - 1]; one more entry: text.size()
 
     int lineCount() const { return static_cast<int>(lineStart.size()) - 1; }
     /// Line i (from 1), without its CR LF.

@@ -3,8 +3,11 @@
 #include "DialogHeader.h"
 
 #include <algorithm>
-#include <sys/mman.h>
 #include <cstdint>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <new>
 
 namespace velb {
 
@@ -12,56 +15,140 @@ namespace {
 
 constexpr std::u16string_view kDialogEnd = u"END";
 constexpr std::u16string_view kLoadingCaption = u"讀取中...";
-constexpr std::size_t kLargestRead = 1 << 20;
-constexpr std::size_t kSmallestRead = 4096;
+constexpr std::u16string_view kLineEnd = u"\r\n";
+constexpr std::size_t kLargestRead = 1 << 16;
+
+bool isTerminator(char16_t c) {
+    return c == u'\r' || c == u'\n';
+}
+
+// Nonzero exactly when one of the four characters in word is c: the usual test for a zero
+// lane, on word with c taken out of every lane.
+constexpr std::uint64_t kEveryLane = 0x0001000100010001;
+std::uint64_t lanesHolding(std::uint64_t word, char16_t c) {
+    const std::uint64_t differences = word ^ (kEveryLane * c);
+    return (differences - kEveryLane) & ~differences & (kEveryLane << 15);
+}
+
+// The first CR or LF from `from` on, or end. Lines run to dozens of characters, so blocks
+// with neither are passed over first, four characters to a word.
+const char16_t* findTerminator(const char16_t* from, const char16_t* end) {
+    constexpr std::ptrdiff_t kBlock = 16;
+    for (; end - from >= kBlock; from += kBlock) {
+        std::uint64_t words[kBlock / 4];
+        std::memcpy(words, from, sizeof words);
+        std::uint64_t found = 0;
+        for (const std::uint64_t word : words)
+            found |= lanesHolding(word, u'\r') | lanesHolding(word, u'\n');
+        if (found != 0)
+            break;
+    }
+    return std::find_if(from, end, isTerminator);
+}
+
+// Where the whole lines of bytes end: after the last terminator, unless that is a CR at the
+// very end, which an LF still to be read may join; 0 when there is none. The bytes before
+// `fresh` hold no terminator but for such a CR at their end, so they are not searched again.
+std::size_t wholeLinesEnd(const char* bytes, std::size_t size, std::size_t fresh) {
+    for (std::size_t i = size; i > 0 && i >= fresh; --i) {
+        if (bytes[i - 1] == '\n' || (bytes[i - 1] == '\r' && i < size))
+            return i;
+    }
+    return 0;
+}
+
+// Makes each lone CR or LF of text from `from` on a CR LF, and ends a last line left without
+// an end in CR LF too; `added` counts the characters that adds. The characters are moved from
+// the back, so each moves once.
+void endLinesInCrLf(DecodedText& text, std::size_t from, std::size_t added, bool unterminated) {
+    char16_t* const last = text.room(added);
+    const char16_t* const first = text.data() + from;
+    const char16_t* source = last;
+    char16_t* target = last + added;
+    if (unterminated) {
+        *--target = u'\n';
+        *--target = u'\r';
+    }
+    while (source != first) {
+        const char16_t c = *--source;
+        const bool lone = (c == u'\n' && (source == first || source[-1] != u'\r')) ||
+                          (c == u'\r' && (source + 1 == last || source[1] != u'\n'));
+        if (lone) {
+            *--target = u'\n';
+            *--target = u'\r';
+        } else {
+            *--target = c;
+        }
+    }
+    text.grow(added);
+}
+
+// Appends the lines of piece, which holds whole lines only but at the end of the file, each
+// followed by CR LF, and pumps events once per line. CR and LF never stand inside a
+// double-byte character, so the piece is decoded whole, into the text's own room, and its
+// lines are found in the characters.
+void appendLines(std::string_view piece, const CodePage& codePage, ResourceScript& into, ProgressView& view) {
+    const std::size_t start = into.text.size();
+    char16_t* const first = into.text.room(piece.size());
+    const char16_t* const end = codePage.decode(piece, first);
+    std::size_t added = 0; // characters that lone ends made CR LF add before the current line
+    bool unterminated = false;
+    for (const char16_t* line = first; line != end;) {
+        pumpOrStop(view);
+        into.lineStart.push_back(static_cast<LineOffset>(start + static_cast<std::size_t>(line - first) + added));
+        const char16_t* const terminator = findTerminator(line, end);
+        if (end - terminator >= 2 && terminator[0] == u'\r' && terminator[1] == u'\n') {
+            line = terminator + 2;
+        } else if (terminator != end) {
+            ++added;
+            line = terminator + 1;
+        } else {
+            unterminated = true;
+            line = end;
+        }
+    }
+    into.text.grow(static_cast<std::size_t>(end - first));
+    if (added > 0 || unterminated)
+        endLinesInCrLf(into.text, start, added + (unterminated ? kLineEnd.size() : 0), unterminated);
+}
 
 } // namespace
 
 void loadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, ProgressView& view) {
     into.text.clear();
     into.lineStart.clear();
-    into.text.reserve(file.size() + file.size() / 16 + 2);
-    {
-        auto a = (reinterpret_cast<std::uintptr_t>(into.text.data()) + 4095) & ~std::uintptr_t(4095);
-        auto e = reinterpret_cast<std::uintptr_t>(into.text.data() + into.text.capacity()) & ~std::uintptr_t(4095);
-        if (e > a) madvise(reinterpret_cast<void*>(a), e - a, MADV_HUGEPAGE);
-    }
-    // The file is read in pieces between lines, so no read keeps the window waiting long.
-    // CR and LF never stand inside a double-byte character, so the bytes can be split into
-    // lines before they are decoded.
-    // A small file is read in a piece its own size: each read first grows the buffer, and
-    // zero-filling a megabyte for a script of a few lines would cost more than the script.
-    const std::size_t readSize = std::clamp(file.size() + 1, kSmallestRead, kLargestRead);
-    std::string bytes;
-    std::size_t begin = 0;   // first byte of the next line
-    std::size_t scanned = 0; // bytes from begin up to here hold no terminator
-    bool atEnd = false;
-    while (!atEnd || begin < bytes.size()) {
-        std::size_t end = std::max(begin, scanned);
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        // A line is whole when its terminator is in the buffer, and a CR is known to stand
-        // alone or before an LF.
-        const bool whole = end + 1 < bytes.size() || (end < bytes.size() && bytes[end] == '\n');
-        if (!whole && !atEnd) {
-            bytes.erase(0, begin);
-            scanned = end - begin;
-            begin = 0;
-            const std::size_t kept = bytes.size();
-            bytes.resize(kept + readSize);
-            const std::size_t count = file.read(std::span(bytes).subspan(kept));
-            bytes.resize(kept + count);
-            atEnd = count == 0;
-            continue;
+    // Lines that end in CR LF have no more characters than bytes: their text fits exactly, and
+    // only lone CRs and LFs make it grow.
+    into.text.reserve(file.size() + kLineEnd.size());
+    // The file is read in pieces, so no read keeps the window waiting long, and a piece is
+    // decoded while its bytes are still in the cache. A small file takes one piece, a byte
+    // larger than the file so that the read finding its end has room; a line longer than the
+    // buffer doubles it.
+    std::size_t capacity = std::min(file.size() + 1, kLargestRead);
+    auto bytes = std::make_unique_for_overwrite<char[]>(capacity);
+    std::size_t held = 0; // bytes in the buffer: a line begun in the last read, then the new ones
+    for (bool atEnd = false; !atEnd;) {
+        if (held == capacity) {
+            capacity *= 2;
+            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+            std::memcpy(larger.get(), bytes.get(), held);
+            bytes = std::move(larger);
         }
-        pumpOrStop(view);
-        into.lineStart.push_back(into.text.size());
-        codePage.decodeAppend(std::string_view(bytes).substr(begin, end - begin), into.text);
-        into.text += u"\r\n";
-        const bool crLf = end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n';
-        begin = std::min(end + (crLf ? 2 : 1), bytes.size());
+        const std::size_t count = file.read(std::span(bytes.get() + held, capacity - held));
+        atEnd = count == 0;
+        const std::size_t whole = atEnd ? held : wholeLinesEnd(bytes.get(), held + count, held);
+        held += count;
+        if (whole == 0)
+            continue;
+        appendLines(std::string_view(bytes.get(), whole), codePage, into, view);
+        // Past the reach of a line offset the script is too large to carry, which the run
+        // control tells as it tells of memory running out.
+        if (into.text.size() > std::numeric_limits<LineOffset>::max())
+            throw std::bad_alloc();
+        std::memmove(bytes.get(), bytes.get() + whole, held - whole);
+        held -= whole;
     }
-    into.lineStart.push_back(into.text.size());
+    into.lineStart.push_back(static_cast<LineOffset>(into.text.size()));
 }
 
 void cutDialogs(LoadedScript& loaded, ProgressView& view, HeaderRule headers) {

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <stdexcept>
 
 namespace velb {
@@ -69,6 +72,26 @@ TEST(CodePage, Utf8TakesCharactersOfEveryLengthAndEscapesEachByteOfWhatIsNoChara
     EXPECT_EQ(utf8.encode(u"a\xD800"
                           u"b"),
               "a?b"); // a lone half that is no escape
+}
+
+std::string testData(const std::string& name) {
+    std::ifstream file(std::filesystem::path(VELB_TEST_DATA) / "codepage" / name, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+TEST(CodePage, ScriptLinesDecodeAsTheirTextFileSaysAndEncodeBack) {
+    // Runs of ASCII of every length around double-byte characters, a trail byte that reads as a
+    // letter, undecodable bytes on lines of their own: the text file shows escapes as U+FFFD.
+    for (const auto& [number, name] : {std::pair{950u, "big5"}, std::pair{kUtf8CodePage, "utf8"}}) {
+        const CodePage codePage(number);
+        const std::string bytes = testData(std::string(name) + ".rc");
+        std::u16string text;
+        codePage.decodeAppend(bytes, text);
+        EXPECT_EQ(toUtf8(text), testData(std::string(name) + ".txt")) << name;
+        EXPECT_EQ(codePage.encode(text), bytes) << name;
+    }
 }
 
 TEST(CodePage, RandomBytesSurviveTheRoundTrip) {

@@ -41,6 +41,20 @@ TEST(LoadLines, EachTerminatorEndsOneLineAndNoneAddsAnEmptyLast) {
     EXPECT_EQ(linesOf("\xB4\x4E\r\r\n\xA7"), (Lines{"就", "", "\uFFFD"})); // a lead byte alone at the end
 }
 
+TEST(LoadLines, ScriptsLargerThanAReadAndLinesLongerThanOneGiveTheSameLines) {
+    // Every terminator, across the ends of the reader's pieces, then one line longer than a piece.
+    const char* const ends[] = {"\r\n", "\n", "\r"};
+    Lines expected;
+    std::string bytes;
+    for (std::size_t i = 0; bytes.size() < 200'000; ++i) {
+        expected.push_back("就 " + std::to_string(i));
+        bytes += testing::big5Bytes(expected.back()) + ends[i % std::size(ends)];
+    }
+    expected.push_back(std::string(300'000, 'x'));
+    bytes += expected.back();
+    EXPECT_EQ(linesOf(bytes), expected);
+}
+
 struct CutCase {
     const char* script;
     const char* cut; // each dialog as "name|body", one after the other
