@@ -5,7 +5,10 @@ Each holds about 1,000,000 lines and 20,000 dialogs (about 50 MB) in CR LF lines
 head and tail a resource editor writes: TEXTINCLUDE and MENU blocks whose column-0 END lines close
 no dialog, then STRINGTABLE blocks. The old Chinese script has the old English dialogs' names with
 Chinese captions and texts in code page 950; the new English script keeps most old dialogs
-unchanged, edits some, drops some and adds some, so that matching meets every case at scale.
+unchanged, drops some, adds some and edits some the ways a new release does: resized, some
+controls moved, a control added, one string or the caption reworded or touched up, with most of
+their strings left as they were. Matching, and carrying a changed dialog string by string, so
+meet every case at scale.
 A fixed seed makes every run write the same bytes, so figures from different days compare.
 
 Usage: generate_scripts.py [DIRECTORY]   (default: the data folder beside this file)
@@ -20,7 +23,11 @@ DIALOG_COUNT = 20_000
 MENU_COUNT = 600
 STRING_BLOCK_COUNT = 1_600
 # Fates of the old dialogs in the new script; as many new dialogs as removed ones keep the count.
-UNCHANGED, CHANGED = 0.85, 0.11
+UNCHANGED, CHANGED = 0.80, 0.16
+EDITS = ("resized", "moved", "added", "string", "caption")
+# Kinds of control whose statement holds a string, and the touches that edit only around its words.
+TEXT_KINDS = {"LTEXT": ("colon", "case"), "PUSHBUTTON": ("ellipsis", "key"), "CHECKBOX": ("key", "case"),
+              "GROUPBOX": ("case", "period")}
 
 WORDS = ("file edit view help open save close print font size color format tool window add delete copy paste "
          "cut select find replace next previous finish version about user password server network status error "
@@ -28,7 +35,7 @@ WORDS = ("file edit view help open save close print font size color format tool 
          "column row text image sound device printer driver update download upload account group member list "
          "detail summary start stop pause resume connect disconnect import export level mode range value").split()
 # Common Traditional characters; every one is a double-byte pair in code page 950, some with a trail
-# byte in the ASCII range (許 is A5 5C), as real Big5 scripts have.
+# byte in the ASCII range (許 is B3 5C), as real Big5 scripts have.
 HANZI = ("檔案編輯檢視說明確定取消選項設定名稱路徑搜尋下一步完成開啟儲存關閉列印字型大小顏色格式工具視窗新增刪除複製"
          "貼上剪全部選取尋找代目前版本資訊關於使用者密碼登入出連線伺服器網狀態錯誤訊息警告資料夾備份記錄表欄位報告頁行"
          "列文字影像聲音裝置印表機驅動程式更載帳戶群組成員清單詳細摘要開始停止暫繼續匯功許蓋")
@@ -46,9 +53,15 @@ class Language:
     def __init__(self, chinese_words=None):
         self.chinese_words = chinese_words
 
-    def say(self, words, accelerator=False):
+    def say(self, words, accelerator=False, touch=None):
+        """The phrase; an English one with a touch, an edit around its words, as a new release makes."""
         if self.chinese_words is None:
             text = " ".join(words).capitalize()
+            if touch == "case":
+                text = text.title()
+            text = text + ("..." if touch == "ellipsis" else "." if touch == "period" else "")
+            if accelerator and touch == "key" and len(text) > 1:
+                return text[0] + "&" + text[1:]
             return "&" + text if accelerator else text
         text = "".join(self.chinese_words[word] for word in words)
         return f"{text}(&{words[0][0].upper()})" if accelerator else text
@@ -59,24 +72,26 @@ def phrase(rng, most=3):
 
 
 def make_control(rng, number):
+    """A control: kind, words, number, rectangle and touch (see Language.say), none at first."""
     kind = rng.choices(CONTROL_KINDS, CONTROL_WEIGHTS)[0]
     rect = (rng.randint(4, 200), rng.randint(4, 200), rng.randint(8, 150), rng.choice((8, 10, 12, 14)))
-    return kind, phrase(rng, 2), number, rect
+    return kind, phrase(rng, 2), number, rect, None
 
 
 def render_control(control, language):
-    kind, words, number, rect = control
+    kind, words, number, rect, touch = control
     at = ",".join(map(str, rect))
     if kind == "LTEXT":
-        return f'    LTEXT           "{language.say(words)}:",IDC_STATIC,{at}'
+        colon = "" if touch == "colon" else ":"
+        return f'    LTEXT           "{language.say(words, touch=touch)}{colon}",IDC_STATIC,{at}'
     if kind == "EDITTEXT":
         return f"    EDITTEXT        IDC_EDIT{number},{at}"
     if kind == "PUSHBUTTON":
-        return f'    PUSHBUTTON      "{language.say(words, True)}",IDC_BUTTON{number},{at}'
+        return f'    PUSHBUTTON      "{language.say(words, True, touch)}",IDC_BUTTON{number},{at}'
     if kind == "CHECKBOX":
-        return f'    CHECKBOX        "{language.say(words, True)}",IDC_CHECK{number},{at}'
+        return f'    CHECKBOX        "{language.say(words, True, touch)}",IDC_CHECK{number},{at}'
     if kind == "GROUPBOX":
-        return f'    GROUPBOX        "{language.say(words)}",IDC_STATIC,{at}'
+        return f'    GROUPBOX        "{language.say(words, touch=touch)}",IDC_STATIC,{at}'
     if kind == "COMBOBOX":
         return f"    COMBOBOX        IDC_COMBO{number},{at},CBS_DROPDOWNLIST"
     return f'    CONTROL         "",IDC_LIST{number},"SysListView32",LVS_REPORT | WS_BORDER | WS_TABSTOP,{at}'
@@ -98,14 +113,40 @@ def render_dialog(dialog, language):
     return lines
 
 
+def moved(rng, control):
+    """The control moved or resized; its string stays."""
+    kind, words, number, (x, y, width, height), touch = control
+    if rng.random() < 0.5:
+        return kind, words, number, (x + rng.choice((-6, -2, 2, 6)), y + rng.choice((0, 4)), width, height), touch
+    return kind, words, number, (x, y, width + rng.choice((-10, 10, 20)), height), touch
+
+
+def edited_string(rng, control):
+    """The control's string reworded, or touched up only around its words."""
+    kind, words, number, rect, _ = control
+    if rng.random() < 0.5:
+        return kind, words, number, rect, rng.choice(TEXT_KINDS[kind])
+    at = rng.randrange(len(words))
+    word = rng.choice([other for other in WORDS if other != words[at]])
+    return kind, words[:at] + (word,) + words[at + 1:], number, rect, None
+
+
 def changed_copy(rng, dialog):
-    """The dialog as a new release edits it: resized, a control added, or a caption reworded."""
+    """The dialog as a new release edits it, with most of its strings left as they were."""
     copy = dict(dialog, controls=list(dialog["controls"]))
-    edit = rng.randrange(3)
-    if edit == 0:
+    controls = copy["controls"]
+    with_text = [k for k, control in enumerate(controls) if control[0] in TEXT_KINDS]
+    edit = rng.choice(EDITS)
+    if edit == "resized":
         copy["size"] = (dialog["size"][0] + 20, dialog["size"][1])
-    elif edit == 1:
-        copy["controls"].insert(rng.randrange(len(copy["controls"]) + 1), make_control(rng, 99))
+    elif edit == "moved":
+        for k in rng.sample(range(len(controls)), rng.randint(1, max(1, len(controls) // 4))):
+            controls[k] = moved(rng, controls[k])
+    elif edit == "added":
+        controls.insert(rng.randrange(len(controls) + 1), make_control(rng, 99))
+    elif edit == "string" and with_text:
+        k = rng.choice(with_text)
+        controls[k] = edited_string(rng, controls[k])
     else:
         copy["caption"] = dialog["caption"] + ("new",)
     return copy

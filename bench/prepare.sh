@@ -1,7 +1,7 @@
 # Sourced by the bench scripts: builds the release targets named as arguments, makes sure the
-# three generated scripts exist, and leaves in `source_dir`, `data`, `inputs` and `work` (a
-# temporary folder, removed on exit, that is the current directory: the programs write their
-# report there).
+# three generated scripts exist and are no older than the generator, and leaves in
+# `source_dir`, `data`, `inputs` and `work` (a temporary folder, removed on exit, that is the
+# current directory: the programs write their report there).
 #
 # Expects `data_argument` to hold the script's optional DATA_DIRECTORY argument.
 
@@ -12,7 +12,7 @@ data=$(realpath -m "${data_argument:-$source_dir/bench/data}")
 
 inputs=("$data/old_en.rc" "$data/old_zh.rc" "$data/new_en.rc")
 for input in "${inputs[@]}"; do
-    if [[ ! -f $input ]]; then
+    if [[ ! -f $input || $input -ot $source_dir/bench/generate_scripts.py ]]; then
         python3 "$source_dir/bench/generate_scripts.py" "$data"
         break
     fi
