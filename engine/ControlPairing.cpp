@@ -135,18 +135,58 @@ void pairRenamed(const DialogStatements& from, const DialogStatements& to, Confi
     }
 }
 
-// Statements grouped by what must be equal for a pair: the options by keyword, the controls by
-// form and ID.
-std::map<std::u16string, Group> groups(const DialogStatements& dialog) {
-    std::map<std::u16string, Group> grouped;
+// What must be equal for a pair: the keyword of an optional statement, the form and ID of a
+// control. The ID is its text as written, a view into the dialog.
+struct Keyed {
+    std::u16string_view keyword;
+    std::u16string_view id;
+    int index;
+    bool operator<(const Keyed& other) const {
+        return keyword != other.keyword ? keyword < other.keyword : id < other.id;
+    }
+};
+
+std::u16string_view idText(const Statement& statement) {
+    const Field& field = statement.fields[*statement.idField];
+    if (field.first == field.end)
+        return {};
+    const Token& first = statement.tokens[field.first];
+    const Token& last = statement.tokens[field.end - 1];
+    return {first.text.data(), static_cast<std::size_t>(last.text.data() + last.text.size() - first.text.data())};
+}
+
+// The statements that take part in pairing, sorted by key, each key's in file order.
+std::vector<Keyed> keyedStatements(const DialogStatements& dialog) {
+    std::vector<Keyed> keyed;
     for (int i = 0; i < static_cast<int>(dialog.statements.size()); ++i) {
         const Statement& s = dialog.statements[i];
         if (s.kind == Statement::Kind::Option)
-            grouped[std::u16string(s.keyword)].push_back(i);
+            keyed.push_back({s.keyword, {}, i});
         else if (s.kind == Statement::Kind::Control)
-            grouped[std::u16string(s.keyword) + u'\n' + fieldKey(s, *s.idField)].push_back(i);
+            keyed.push_back({s.keyword, idText(s), i});
     }
-    return grouped;
+    std::stable_sort(keyed.begin(), keyed.end());
+    return keyed;
+}
+
+// The groups of one key on both sides, for every key both sides have.
+std::vector<std::pair<Group, Group>> sharedGroups(const DialogStatements& from, const DialogStatements& to) {
+    const std::vector<Keyed> a = keyedStatements(from), b = keyedStatements(to);
+    std::vector<std::pair<Group, Group>> shared;
+    for (auto i = a.begin(), j = b.begin(); i != a.end() && j != b.end();) {
+        if (*i < *j) {
+            ++i;
+        } else if (*j < *i) {
+            ++j;
+        } else {
+            auto& [left, right] = shared.emplace_back();
+            for (const Keyed key = *i; i != a.end() && !(key < *i); ++i)
+                left.push_back(i->index);
+            for (const Keyed key = *j; j != b.end() && !(key < *j); ++j)
+                right.push_back(j->index);
+        }
+    }
+    return shared;
 }
 
 Group everyStatement(const DialogStatements& dialog) {
@@ -168,24 +208,19 @@ std::vector<int> pairStatements(const DialogStatements& from, const DialogStatem
         partner[0] = 0;
     // What confirms a pair goes first; order pairs the rest, first among the controls of one
     // ID, then among all the dialog's statements.
-    std::vector<std::pair<const Group*, const Group*>> shared;
-    const auto fromGroups = groups(from), toGroups = groups(to);
-    for (const auto& [key, group] : fromGroups) {
-        if (const auto other = toGroups.find(key); other != toGroups.end())
-            shared.emplace_back(&group, &other->second);
-    }
+    const std::vector<std::pair<Group, Group>> shared = sharedGroups(from, to);
     for (const auto& [a, b] : shared) {
-        if (from.statements[a->front()].kind == Statement::Kind::Control) {
-            anchorGroup(from, *a, to, *b, confirmation, partner);
+        if (from.statements[a.front()].kind == Statement::Kind::Control) {
+            anchorGroup(from, a, to, b, confirmation, partner);
             continue;
         }
         // Optional statements: the n-th of a keyword is the n-th.
-        for (std::size_t k = 0; k < std::min(a->size(), b->size()); ++k)
-            partner[(*a)[k]] = (*b)[k];
+        for (std::size_t k = 0; k < std::min(a.size(), b.size()); ++k)
+            partner[a[k]] = b[k];
     }
     pairRenamed(from, to, confirmation, partner);
     for (const auto& [a, b] : shared)
-        fillGaps(from, *a, to, *b, partner);
+        fillGaps(from, a, to, b, partner);
     fillGaps(from, everyStatement(from), to, everyStatement(to), partner);
     return partner;
 }

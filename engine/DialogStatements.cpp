@@ -38,31 +38,33 @@ bool startsStatement(std::u16string_view word) {
 
 // A statement goes on to the next line when it ends with an operator or a comma, or the
 // next line begins with one.
-bool continues(const Statement& open, const std::vector<Token>& next) {
-    const std::u16string_view last = open.tokens.back().text;
-    const std::u16string_view first = next.front().text;
+bool continues(const Token& lastOfStatement, const Token& firstOfLine) {
+    const std::u16string_view last = lastOfStatement.text;
+    const std::u16string_view first = firstOfLine.text;
     return last == u"," || last.back() == u'|' || last.back() == u'+' || first == u"," || first.front() == u'|';
 }
 
 // Fields from token `from` on. A string literal ends its field even without a comma behind
 // it, as some scripts leave it out between a control's text and its ID.
-void splitFields(Statement& statement, std::size_t from) {
+void splitFields(Statement& statement, std::size_t from, std::vector<Field>& fields) {
+    const std::size_t start = fields.size();
     Field field{from, from};
     for (std::size_t i = from; i < statement.tokens.size(); ++i) {
         const Token& token = statement.tokens[i];
         if (token.text == u",") {
-            statement.fields.push_back(field);
+            fields.push_back(field);
             field = {i + 1, i + 1};
             continue;
         }
         field.end = i + 1;
         if (token.isString && i + 1 < statement.tokens.size() && statement.tokens[i + 1].text != u",") {
-            statement.fields.push_back(field);
+            fields.push_back(field);
             field = {i + 1, i + 1};
         }
     }
-    if (field.first < statement.tokens.size() || !statement.fields.empty())
-        statement.fields.push_back(field);
+    if (field.first < statement.tokens.size() || fields.size() != start)
+        fields.push_back(field);
+    statement.fields = std::span(fields).subspan(start);
 }
 
 bool isSoleString(const Statement& statement, std::size_t field) {
@@ -71,7 +73,7 @@ bool isSoleString(const Statement& statement, std::size_t field) {
 }
 
 // NAME DIALOG[EX] [options] x, y, w, h [, help ID]
-void readHeader(Statement& statement) {
+void readHeader(Statement& statement, std::vector<Field>& fields) {
     const auto keyword = std::find_if(statement.tokens.begin(), statement.tokens.end(),
                                       [](const Token& token) { return isOneOf(token.text, kDialogKeywords); });
     if (keyword == statement.tokens.end())
@@ -79,18 +81,18 @@ void readHeader(Statement& statement) {
     auto from = keyword + 1;
     while (from != statement.tokens.end() && isOneOf(from->text, kMemoryOptions))
         ++from;
-    splitFields(statement, static_cast<std::size_t>(from - statement.tokens.begin()));
+    splitFields(statement, static_cast<std::size_t>(from - statement.tokens.begin()), fields);
     if (statement.fields.size() >= 4)
         statement.coordinateField = 0;
 }
 
-void readKeywordStatement(Statement& statement) {
+void readKeywordStatement(Statement& statement, std::vector<Field>& fields) {
     const std::u16string_view keyword = statement.tokens.front().text;
     statement.kind = Statement::Kind::Other;
     if (isOneOf(keyword, kBlockWords))
         return;
     statement.keyword = keyword;
-    splitFields(statement, 1);
+    splitFields(statement, 1, fields);
     if (isOneOf(keyword, kOptions)) {
         statement.kind = Statement::Kind::Option;
         if (keyword == kCaption && !statement.fields.empty() && isSoleString(statement, 0))
@@ -109,11 +111,11 @@ void readKeywordStatement(Statement& statement) {
         statement.textField = 0;
 }
 
-void finish(Statement& statement) {
+void finish(Statement& statement, std::vector<Field>& fields) {
     if (statement.kind == Statement::Kind::Header)
-        readHeader(statement);
+        readHeader(statement, fields);
     else if (startsStatement(statement.tokens.front().text))
-        readKeywordStatement(statement);
+        readKeywordStatement(statement, fields);
 }
 
 } // namespace
@@ -126,37 +128,49 @@ DialogStatements readDialogStatements(std::u16string_view body) {
         start = end + kLineEnd.size();
     }
 
+    // The tokens of all lines go into one array first; each statement is then a run of them.
+    struct Run {
+        Statement::Kind kind;
+        int firstLine, lastLine;
+        std::size_t firstToken, endToken;
+    };
+    std::vector<Run> runs;
+    const LineVector lines(dialog.lines);
     Tokenizer tokenizer;
     bool open = false; // the last statement may still go on
     for (int i = 0; i < static_cast<int>(dialog.lines.size()); ++i) {
         const std::u16string_view line = dialog.lines[i];
         const bool commentAround = tokenizer.inComment();
         const int first = i;
-        std::vector<Token> tokens = tokenizer.split(dialog.lines, i);
-        if (tokens.empty()) {
+        const std::size_t lineStart = dialog.tokens.size();
+        tokenizer.split(lines, i, dialog.tokens);
+        if (dialog.tokens.size() == lineStart) {
             // A comment line may stand inside a statement; a blank or preprocessor line ends it.
             const std::size_t nonBlank = line.find_first_not_of(kBlanks);
             const bool comment = commentAround || (nonBlank != std::u16string_view::npos && line[nonBlank] == u'/');
             open = open && comment;
             continue;
         }
-        if (open && first > 0 && !startsStatement(tokens.front().text) &&
-            continues(dialog.statements.back(), tokens)) {
-            Statement& statement = dialog.statements.back();
-            statement.lastLine = i;
-            statement.tokens.insert(statement.tokens.end(), tokens.begin(), tokens.end());
+        const Token& opening = dialog.tokens[lineStart];
+        if (open && first > 0 && !startsStatement(opening.text) && continues(dialog.tokens[lineStart - 1], opening)) {
+            runs.back().lastLine = i;
+            runs.back().endToken = dialog.tokens.size();
             continue;
         }
-        Statement statement;
-        statement.kind = first == 0 ? Statement::Kind::Header : Statement::Kind::Other;
-        statement.firstLine = first;
-        statement.lastLine = i;
-        statement.tokens = std::move(tokens);
-        dialog.statements.push_back(std::move(statement));
+        runs.push_back({first == 0 ? Statement::Kind::Header : Statement::Kind::Other, first, i, lineStart,
+                        dialog.tokens.size()});
         open = true;
     }
-    for (Statement& statement : dialog.statements)
-        finish(statement);
+    dialog.statements.reserve(runs.size());
+    dialog.fields.reserve(dialog.tokens.size() + runs.size()); // no field is split in two, so none moves
+    for (const Run& run : runs) {
+        Statement& statement = dialog.statements.emplace_back();
+        statement.kind = run.kind;
+        statement.firstLine = run.firstLine;
+        statement.lastLine = run.lastLine;
+        statement.tokens = std::span(dialog.tokens).subspan(run.firstToken, run.endToken - run.firstToken);
+        finish(statement, dialog.fields);
+    }
     return dialog;
 }
 

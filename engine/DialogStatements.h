@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,16 +35,25 @@ struct Statement {
     int firstLine = 0; ///< from 0, within the dialog
     int lastLine = 0;
     std::u16string_view keyword; ///< LTEXT, CONTROL, CAPTION …; empty for the header and opaque lines
-    std::vector<Token> tokens;
-    std::vector<Field> fields;
+    std::span<const Token> tokens; ///< into DialogStatements::tokens
+    std::span<const Field> fields; ///< into DialogStatements::fields
     std::optional<std::size_t> textField;       ///< the field of the control's or caption's text
     std::optional<std::size_t> idField;         ///< the control's ID
     std::optional<std::size_t> coordinateField; ///< the first of x, y, w, h
 };
 
+/// The statements hold views into the tokens and fields, so the whole is moved, never copied.
 struct DialogStatements {
     std::vector<std::u16string_view> lines; ///< the dialog's lines, without line ends
-    std::vector<Statement> statements;      ///< in order; lines of comments and blanks stand in none
+    std::vector<Token> tokens;
+    std::vector<Field> fields;
+    std::vector<Statement> statements; ///< in order; lines of comments and blanks stand in none
+
+    DialogStatements() = default;
+    DialogStatements(DialogStatements&&) = default;
+    DialogStatements& operator=(DialogStatements&&) = default;
+    DialogStatements(const DialogStatements&) = delete;
+    DialogStatements& operator=(const DialogStatements&) = delete;
 };
 
 /// Reads a dialog body (its header line through END, each line followed by CR LF).

@@ -4,6 +4,7 @@
 // anew.
 
 #include "RcTokens.h"
+#include "ResourceScript.h"
 
 #include <cstddef>
 #include <string>
@@ -22,12 +23,23 @@ struct Replacement {
     std::u16string text;
 };
 
+/// A script's lines, read where they stand in its text.
+class ScriptLines : public Lines {
+public:
+    explicit ScriptLines(const ResourceScript& script) : m_script(script) {}
+    int count() const override { return m_script.lineCount(); }
+    std::u16string_view at(int line) const override { return m_script.line(line + 1); }
+
+private:
+    const ResourceScript& m_script;
+};
+
 /// The place of a token, with what is to stand there instead.
-Replacement replacing(const Token& token, const std::vector<std::u16string_view>& lines, std::u16string text);
+Replacement replacing(const Token& token, const Lines& lines, std::u16string text);
 
 /// Appends lines first..last (from 0), each followed by CR LF, with the replacements made.
 /// The replacements lie within those lines and do not overlap; they are sorted here.
-void appendReplaced(const std::vector<std::u16string_view>& lines, int first, int last,
+void appendReplaced(const Lines& lines, int first, int last,
                     std::vector<Replacement>& replacements, std::u16string& out);
 
 } // namespace velb

@@ -46,13 +46,9 @@ std::filesystem::path separateOutputName(const std::filesystem::path& outputPath
 class OutsideLines {
 public:
     OutsideLines(const ResourceScript& script, const MatchResult& match, const CodePage& codePage)
-        : m_script(script), m_edits(match.outside.edits), m_codePage(codePage) {
+        : m_script(script), m_lines(script), m_edits(match.outside.edits), m_codePage(codePage) {
         std::sort(m_edits.begin(), m_edits.end(),
                   [](const Replacement& a, const Replacement& b) { return a.line < b.line; });
-        if (m_edits.empty())
-            return;
-        for (int i = 1; i <= script.lineCount(); ++i)
-            m_lines.push_back(script.line(i));
     }
 
     /// Appends lines first..last (from 1) in bytes.
@@ -72,8 +68,8 @@ public:
 
 private:
     const ResourceScript& m_script;
+    const ScriptLines m_lines;
     std::vector<Replacement> m_edits;
-    std::vector<std::u16string_view> m_lines;
     const CodePage& m_codePage;
 };
 

@@ -46,11 +46,10 @@ bool isPreprocessorLine(std::u16string_view line) {
     return first != std::u16string_view::npos && line[first] == u'#';
 }
 
-std::vector<Token> Tokenizer::split(const std::vector<std::u16string_view>& lines, int& at) {
-    std::vector<Token> tokens;
-    std::u16string_view line = lines[at];
+void Tokenizer::split(const Lines& lines, int& at, std::vector<Token>& tokens) {
+    std::u16string_view line = lines.at(at);
     if (!m_inComment && isPreprocessorLine(line))
-        return tokens;
+        return;
     std::size_t column = 0;
     while (column < line.size()) {
         if (m_inComment) {
@@ -84,16 +83,15 @@ std::vector<Token> Tokenizer::split(const std::vector<std::u16string_view>& line
         const std::u16string_view::const_pointer begin = line.data() + column;
         const int startLine = at;
         std::optional<std::size_t> end = stringEnd(line, column + (line[column] == u'L' ? 2 : 1));
-        while (!end && line.ends_with(u'\\') && at + 1 < static_cast<int>(lines.size())) {
-            line = lines[++at];
+        while (!end && line.ends_with(u'\\') && at + 1 < lines.count()) {
+            line = lines.at(++at);
             end = stringEnd(line, 0);
         }
         const std::u16string_view::const_pointer stop = line.data() + end.value_or(line.size());
         tokens.push_back({std::u16string_view(begin, static_cast<std::size_t>(stop - begin)), startLine,
-                          static_cast<std::size_t>(begin - lines[startLine].data()), end.has_value(), at});
+                          static_cast<std::size_t>(begin - lines.at(startLine).data()), end.has_value(), at});
         column = end.value_or(line.size());
     }
-    return tokens;
 }
 
 } // namespace velb

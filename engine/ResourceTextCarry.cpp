@@ -10,24 +10,20 @@ namespace velb {
 
 namespace {
 
-struct ScriptLines {
-    std::vector<std::u16string_view> lines;
+// A script's lines, with those of its dialogs marked.
+struct ScriptText {
+    explicit ScriptText(const LoadedScript& loaded) : lines(loaded.script) {
+        const ResourceScript& script = loaded.script;
+        inDialog.assign(static_cast<std::size_t>(script.lineCount()), false);
+        for (const Dialog& dialog : loaded.dialogs) {
+            const int first = script.lineOf(dialog.body) - 1;
+            const auto count = static_cast<int>(std::count(dialog.body.begin(), dialog.body.end(), u'\n'));
+            std::fill_n(inDialog.begin() + first, count, true);
+        }
+    }
+    ScriptLines lines;
     std::vector<bool> inDialog;
 };
-
-ScriptLines linesOf(const LoadedScript& loaded) {
-    ScriptLines result;
-    const ResourceScript& script = loaded.script;
-    for (int i = 1; i <= script.lineCount(); ++i)
-        result.lines.push_back(script.line(i));
-    result.inDialog.assign(result.lines.size(), false);
-    for (const Dialog& dialog : loaded.dialogs) {
-        const int first = script.lineOf(dialog.body) - 1;
-        const auto count = static_cast<int>(std::count(dialog.body.begin(), dialog.body.end(), u'\n'));
-        std::fill_n(result.inDialog.begin() + first, count, true);
-    }
-    return result;
-}
 
 using TextsByKey = std::unordered_map<std::u16string_view, const ResourceText*>;
 
@@ -46,14 +42,15 @@ StringNote noteOf(StringNote::Kind kind, const ResourceText& text, std::u16strin
 
 OutsideCarry carryOutsideDialogs(const LoadedScript& oldEnglish, const LoadedScript& oldChinese,
                                  const LoadedScript& newEnglish) {
-    const ScriptLines oldEnglishLines = linesOf(oldEnglish), oldChineseLines = linesOf(oldChinese);
-    const ScriptLines english = linesOf(newEnglish);
+    const ScriptText oldEnglishLines(oldEnglish), oldChineseLines(oldChinese), english(newEnglish);
     const std::vector<ResourceText> oldEnglishTexts = readResourceTexts(oldEnglishLines.lines, oldEnglishLines.inDialog);
     const std::vector<ResourceText> oldChineseTexts = readResourceTexts(oldChineseLines.lines, oldChineseLines.inDialog);
     const TextsByKey oldEnglishByKey = byKey(oldEnglishTexts), oldChineseByKey = byKey(oldChineseTexts);
 
-    const OldDialogs old = indexOldDialogs(oldEnglish.dialogs, oldChinese.dialogs);
-    TranslationMemory memory(old);
+    // The renderings of the string tables and menus alone: reading every old dialog again for
+    // them would cost more than all the rest, for texts the dialogs seldom share.
+    const OldDialogs noDialogs;
+    TranslationMemory memory(noDialogs);
     for (const ResourceText& text : oldEnglishTexts) {
         const auto chinese = oldChineseByKey.find(text.key);
         const bool literal = text.kind == ResourceText::Kind::StringEntry || text.kind == ResourceText::Kind::MenuItem;

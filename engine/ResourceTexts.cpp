@@ -1,6 +1,6 @@
 #include "ResourceTexts.h"
 
-#include <map>
+#include <unordered_map>
 
 namespace velb {
 
@@ -27,7 +27,7 @@ std::u16string number(std::size_t n) {
 // Walks the tokens of the lines outside the dialogs, block by block.
 class TextReader {
 public:
-    TextReader(const std::vector<std::u16string_view>& lines, const std::vector<Token>& tokens,
+    TextReader(const Lines& lines, const std::vector<Token>& tokens,
                std::vector<ResourceText>& texts)
         : m_lines(lines), m_tokens(tokens), m_texts(texts) {}
 
@@ -64,7 +64,7 @@ private:
         const int line = current().line;
         while (!atEnd() && current().line == line)
             ++m_at;
-        add(ResourceText::Kind::Language, u"LANGUAGE", u"LANGUAGE", Token{m_lines[line], line, 0, false, line});
+        add(ResourceText::Kind::Language, u"LANGUAGE", u"LANGUAGE", Token{m_lines.at(line), line, 0, false, line});
     }
 
     // Options and LANGUAGE lines, then BEGIN; nothing when the block never opens.
@@ -167,34 +167,32 @@ private:
         return label + std::u16string(last);
     }
 
-    const std::vector<std::u16string_view>& m_lines;
+    const Lines& m_lines;
     const std::vector<Token>& m_tokens;
     std::vector<ResourceText>& m_texts;
     std::size_t m_at = 0;
-    std::map<std::u16string, std::size_t> m_seen; // per key, how often it has come
+    std::unordered_map<std::u16string, std::size_t> m_seen; // per key, how often it has come
 };
 
 } // namespace
 
-std::vector<ResourceText> readResourceTexts(const std::vector<std::u16string_view>& lines,
-                                            const std::vector<bool>& inDialog) {
+std::vector<ResourceText> readResourceTexts(const Lines& lines, const std::vector<bool>& inDialog) {
     std::vector<Token> tokens;
     std::vector<ResourceText> texts;
     std::size_t codePages = 0;
     Tokenizer tokenizer;
-    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+    for (int i = 0; i < lines.count(); ++i) {
         if (inDialog[i])
             continue;
-        if (!tokenizer.inComment() && isPreprocessorLine(lines[i])) {
-            const std::u16string_view line = lines[i];
+        if (!tokenizer.inComment() && isPreprocessorLine(lines.at(i))) {
+            const std::u16string_view line = lines.at(i);
             if (line.substr(line.find(u'#')).starts_with(kCodePagePragma)) {
                 texts.push_back({ResourceText::Kind::CodePage, u"code_page#" + number(codePages++),
                                  std::u16string(kCodePagePragma.substr(1)), Token{line, i, 0, false, i}});
             }
             continue;
         }
-        const std::vector<Token> line = tokenizer.split(lines, i);
-        tokens.insert(tokens.end(), line.begin(), line.end());
+        tokenizer.split(lines, i, tokens);
     }
     TextReader(lines, tokens, texts).read();
     return texts;

@@ -24,7 +24,6 @@ struct ResourceText {
 };
 
 /// The texts of a script's lines, passing over the lines marked as inside a dialog.
-std::vector<ResourceText> readResourceTexts(const std::vector<std::u16string_view>& lines,
-                                            const std::vector<bool>& inDialog);
+std::vector<ResourceText> readResourceTexts(const Lines& lines, const std::vector<bool>& inDialog);
 
 } // namespace velb

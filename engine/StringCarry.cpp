@@ -95,7 +95,7 @@ private:
             carryStatementText(statement, old, chinese, replacements);
         if (statement.coordinateField && old && chinese && old->coordinateField && chinese->coordinateField)
             carryRectangle(statement, *old, *chinese, replacements);
-        appendReplaced(m_triple.english.lines, statement.firstLine, statement.lastLine, replacements, m_result.text);
+        appendReplaced(LineVector(m_triple.english.lines), statement.firstLine, statement.lastLine, replacements, m_result.text);
     }
 
     void carryStatementText(const Statement& statement, const Statement* old, const Statement* chinese,
@@ -115,7 +115,7 @@ private:
             note(StringNote::Kind::CarriedByEdit, statement, english, std::u16string(textToken(*chinese).text),
                  text->literal);
         if (text->literal != english.text)
-            replacements.push_back(replacing(english, m_triple.english.lines, text->literal));
+            replacements.push_back(replacing(english, LineVector(m_triple.english.lines), text->literal));
     }
 
     // Each of the translator's x, y, w and h is kept where the English one stayed; one the
@@ -160,35 +160,6 @@ private:
 };
 
 } // namespace
-
-void TranslationMemory::add(std::u16string_view english, std::u16string_view chinese) {
-    const auto [entry, added] = m_renderings.try_emplace(english, Rendering{chinese});
-    if (!added && entry->second.chinese != chinese)
-        entry->second.ambiguous = true;
-}
-
-std::optional<std::u16string_view> TranslationMemory::rendering(std::u16string_view english) {
-    if (!m_built) {
-        m_built = true;
-        for (const auto& [name, chineseBody] : m_old.translation) {
-            const auto englishBodies = m_old.englishBodies.find(name);
-            if (englishBodies == m_old.englishBodies.end())
-                continue;
-            const DialogStatements oldEnglish = readDialogStatements(englishBodies->second.back());
-            const DialogStatements oldChinese = readDialogStatements(chineseBody);
-            const std::vector<int> partner = pairStatements(oldEnglish, oldChinese, Confirmation::Coordinates);
-            for (std::size_t i = 0; i < partner.size(); ++i) {
-                const Statement& from = oldEnglish.statements[i];
-                if (partner[i] >= 0 && holdsWords(from) && oldChinese.statements[partner[i]].textField)
-                    add(textToken(from).text, textToken(oldChinese.statements[partner[i]]).text);
-            }
-        }
-    }
-    const auto found = m_renderings.find(english);
-    if (found == m_renderings.end() || found->second.ambiguous)
-        return std::nullopt;
-    return found->second.chinese;
-}
 
 std::u16string_view insideQuotes(std::u16string_view literal) {
     const std::size_t open = literal.find(u'"');

@@ -8,12 +8,12 @@
 // translator's own, copied from the Chinese dialog as it stands.
 
 #include "OldDialogs.h"
+#include "TranslationMemory.h"
 #include "ResourceScript.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace velb {
@@ -38,26 +38,6 @@ struct CarriedDialog {
     std::vector<StringNote> notes;
     int stringsCarried = 0;
     int stringsLeft = 0;
-};
-
-/// Per English string of the old scripts' dialogs, and of whatever else is added, its Chinese
-/// rendering when it has exactly one. The dialogs are read on first use: a run whose dialogs
-/// all carry over whole never needs them.
-class TranslationMemory {
-public:
-    explicit TranslationMemory(const OldDialogs& old) : m_old(old) {}
-    /// One old English literal and the old Chinese literal that stands for it.
-    void add(std::u16string_view english, std::u16string_view chinese);
-    std::optional<std::u16string_view> rendering(std::u16string_view english);
-
-private:
-    struct Rendering {
-        std::u16string_view chinese;
-        bool ambiguous = false;
-    };
-    const OldDialogs& m_old;
-    bool m_built = false;
-    std::unordered_map<std::u16string_view, Rendering> m_renderings;
 };
 
 /// A translation found for a new English literal, and whether a small edit was mirrored for it.

@@ -1,0 +1,169 @@
+#include "TranslationMemory.h"
+
+#include "ControlPairing.h"
+#include "DialogStatements.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+
+namespace velb {
+
+namespace {
+
+// The literal without an L before its quote, so that both spellings find each other.
+std::u16string_view withoutPrefix(std::u16string_view literal) {
+    return literal.starts_with(u'L') ? literal.substr(1) : literal;
+}
+
+// Where the literal whose quote stands at `at` ends, past its closing quote; npos when the
+// line ends first. A backslash escapes what follows it, even a line end, as the tokenizer reads.
+std::size_t literalEnd(std::u16string_view text, std::size_t at) {
+    for (std::size_t end = at + 1; end < text.size(); ++end) {
+        const char16_t c = text[end];
+        if (c == u'\\') {
+            ++end;
+        } else if (c == u'"') {
+            if (end + 1 < text.size() && text[end + 1] == u'"')
+                ++end;
+            else
+                return end + 1;
+        } else if (c == u'\r' || c == u'\n') {
+            return std::u16string_view::npos;
+        }
+    }
+    return std::u16string_view::npos;
+}
+
+// Every literal in a dialog's text, comments and all, as the tokenizer would cut it: more
+// places than a literal is read from can only make a dialog read that gives nothing.
+template <typename Found> void eachLiteral(std::u16string_view text, Found found) {
+    for (std::size_t at = text.find(u'"'); at != std::u16string_view::npos; at = text.find(u'"', at)) {
+        const std::size_t end = literalEnd(text, at);
+        if (end == std::u16string_view::npos) {
+            ++at;
+            continue;
+        }
+        found(text.substr(at, end - at));
+        at = end;
+    }
+}
+
+constexpr std::array<std::u16string_view, 16> kTextKeywords = {
+    u"LTEXT",           u"RTEXT",  u"CTEXT",      u"PUSHBUTTON", u"DEFPUSHBUTTON", u"GROUPBOX", u"CHECKBOX", u"AUTOCHECKBOX",
+    u"RADIOBUTTON", u"AUTORADIOBUTTON", u"STATE3", u"AUTO3STATE", u"ICON",       u"PUSHBOX",       u"CONTROL",  u"CAPTION"};
+
+// Whether a line opens with a statement whose first literal is its text.
+bool opensWithText(std::u16string_view line) {
+    const std::size_t first = line.find_first_not_of(u" \t");
+    if (first == std::u16string_view::npos)
+        return false;
+    const std::size_t end = line.find_first_of(u" \t\"", first);
+    const std::u16string_view word = line.substr(first, end == std::u16string_view::npos ? end : end - first);
+    return std::find(kTextKeywords.begin(), kTextKeywords.end(), word) != kTextKeywords.end();
+}
+
+// Most translations differ from their English dialog in the literals alone. Such a pair is
+// read side by side, each text with the text at its place, as pairing would pair them; false,
+// with nothing added, when anything else differs.
+template <typename Pair> bool readSideBySide(std::u16string_view english, std::u16string_view chinese, Pair pair) {
+    std::vector<std::pair<std::u16string_view, std::u16string_view>> texts;
+    std::size_t e = 0, c = 0, lineStart = 0;
+    bool firstOfLine = true;
+    while (e < english.size() && c < chinese.size()) {
+        if (english[e] == u'"' && chinese[c] == u'"') {
+            const std::size_t englishEnd = literalEnd(english, e), chineseEnd = literalEnd(chinese, c);
+            if (englishEnd == std::u16string_view::npos || chineseEnd == std::u16string_view::npos)
+                return false;
+            if (firstOfLine && opensWithText(english.substr(lineStart, e - lineStart)))
+                texts.emplace_back(english.substr(e, englishEnd - e), chinese.substr(c, chineseEnd - c));
+            firstOfLine = false;
+            e = englishEnd;
+            c = chineseEnd;
+            continue;
+        }
+        if (english[e] != chinese[c])
+            return false;
+        if (english[e] == u'\n') {
+            lineStart = e + 1;
+            firstOfLine = true;
+        }
+        ++e;
+        ++c;
+    }
+    if (e != english.size() || c != chinese.size())
+        return false;
+    for (const auto& [from, to] : texts)
+        pair(from, to);
+    return true;
+}
+
+const Token& textToken(const Statement& statement) {
+    return statement.tokens[statement.fields[*statement.textField].first];
+}
+
+} // namespace
+
+void TranslationMemory::add(std::u16string_view english, std::u16string_view chinese) {
+    const auto [entry, added] = m_renderings.try_emplace(withoutPrefix(english), Rendering{chinese});
+    if (!added && entry->second.chinese != chinese)
+        entry->second.ambiguous = true;
+}
+
+void TranslationMemory::indexDialogs() {
+    m_indexed = true;
+    for (const auto& [name, chineseBody] : m_old.translation) {
+        const auto englishBodies = m_old.englishBodies.find(name);
+        if (englishBodies == m_old.englishBodies.end())
+            continue;
+        const std::size_t index = m_dialogs.size();
+        m_dialogs.push_back({englishBodies->second.back(), chineseBody});
+        eachLiteral(m_dialogs.back().english, [&](std::u16string_view literal) {
+            const std::u16string_view key = withoutPrefix(literal);
+            m_holders.push_back({std::hash<std::u16string_view>{}(key), key, index});
+        });
+    }
+    std::sort(m_holders.begin(), m_holders.end(), [](const Holder& a, const Holder& b) { return a.hash < b.hash; });
+}
+
+void TranslationMemory::readDialog(DialogPair& pair) {
+    pair.read = true;
+    const auto addText = [this](std::u16string_view from, std::u16string_view to) {
+        if (from.size() > 2 + (from.front() == u'L' ? 1 : 0)) // an empty text is never asked for
+            add(from, to);
+    };
+    if (readSideBySide(pair.english, pair.chinese, addText))
+        return;
+    const DialogStatements english = readDialogStatements(pair.english);
+    const DialogStatements chinese = readDialogStatements(pair.chinese);
+    const std::vector<int> partner = pairStatements(english, chinese, Confirmation::Coordinates);
+    for (std::size_t i = 0; i < partner.size(); ++i) {
+        const Statement& from = english.statements[i];
+        if (partner[i] < 0 || !from.textField || !chinese.statements[partner[i]].textField)
+            continue;
+        addText(textToken(from).text, textToken(chinese.statements[partner[i]]).text);
+    }
+}
+
+std::optional<std::u16string_view> TranslationMemory::rendering(std::u16string_view english) {
+    if (!m_indexed)
+        indexDialogs();
+    const std::u16string_view key = withoutPrefix(english);
+    const std::size_t hash = std::hash<std::u16string_view>{}(key);
+    auto holder = std::lower_bound(m_holders.begin(), m_holders.end(), hash,
+                                   [](const Holder& h, std::size_t value) { return h.hash < value; });
+    for (; holder != m_holders.end() && holder->hash == hash; ++holder) {
+        DialogPair& pair = m_dialogs[holder->dialog];
+        if (pair.read || holder->literal != key)
+            continue;
+        readDialog(pair);
+        if (const auto found = m_renderings.find(key); found != m_renderings.end() && found->second.ambiguous)
+            break;
+    }
+    const auto found = m_renderings.find(key);
+    if (found == m_renderings.end() || found->second.ambiguous)
+        return std::nullopt;
+    return found->second.chinese;
+}
+
+} // namespace velb
