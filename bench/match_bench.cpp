@@ -48,9 +48,9 @@ void matchDialogs(benchmark::State& state) {
     const Scripts& s = scripts();
     velb::testing::QuietView view;
     for (auto _ : state) {
-        const velb::MatchResult match = velb::MatchDialogs(s.oldEnglish.dialogs, s.oldChinese.dialogs,
-                                                           s.newEnglish.dialogs, velb::OutputMode::Separate,
-                                                           velb::Carrying::WholeDialogs, view);
+        const velb::MatchResult match =
+            velb::MatchDialogs(s.oldEnglish.dialogs, s.oldChinese.dialogs, s.newEnglish.dialogs,
+                               velb::OutputMode::Separate, velb::Carrying::WholeDialogs, view);
         benchmark::DoNotOptimize(match.replacementTable.data());
     }
     state.counters["dialogs"] = static_cast<double>(s.newEnglish.dialogs.size());
@@ -65,8 +65,7 @@ void nestedScan(benchmark::State& state) {
     }
     velb::testing::QuietView view;
     const velb::MatchResult match = velb::MatchDialogs(s.oldEnglish.dialogs, s.oldChinese.dialogs, s.newEnglish.dialogs,
-                                                       velb::OutputMode::Separate,
-                                                           velb::Carrying::WholeDialogs, view);
+                                                       velb::OutputMode::Separate, velb::Carrying::WholeDialogs, view);
     if (match.replacementTable != table)
         state.SkipWithError("the matcher and the nested scan disagree");
     state.counters["dialogs"] = static_cast<double>(s.newEnglish.dialogs.size());

@@ -165,8 +165,8 @@ std::u16string DescribeChanges(NamedScript oldEnglish, NamedScript oldChinese, N
     }
     if (match.carrying == Carrying::Strings)
         appendOutside(out, match.outside);
-    const auto whole = static_cast<long long>(dialogs.size() - match.unreplaced.size() - tally.byStrings) +
-                       tally.byStringsLeft;
+    const auto whole =
+        static_cast<long long>(dialogs.size() - match.unreplaced.size() - tally.byStrings) + tally.byStringsLeft;
     out.append(u"整個承接 " + decimalText(whole) + u" 個，新增 " + decimalText(tally.added) + u" 個，已變更 " +
                decimalText(tally.changed) + u" 個，未翻譯 " + decimalText(tally.untranslated) + u" 個");
     if (match.carrying == Carrying::Strings) {

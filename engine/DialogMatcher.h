@@ -3,8 +3,8 @@
 // dialog of the old English script takes the body of the old Chinese dialog of that name.
 
 #include "ProgressView.h"
-#include "ResourceTextCarry.h"
 #include "ResourceScript.h"
+#include "ResourceTextCarry.h"
 #include "StringCarry.h"
 
 #include <deque>

@@ -14,8 +14,8 @@ constexpr std::u16string_view kBlanks = u" \t\v\f";
 // The control forms whose first field is the control's text, and the generic form, whose
 // class and style stand between the ID and the coordinates.
 constexpr std::array<std::u16string_view, 14> kTextControls = {
-    u"LTEXT",      u"RTEXT",           u"CTEXT",  u"PUSHBUTTON", u"DEFPUSHBUTTON", u"GROUPBOX", u"CHECKBOX",
-    u"AUTOCHECKBOX", u"RADIOBUTTON", u"AUTORADIOBUTTON", u"STATE3", u"AUTO3STATE", u"ICON",        u"PUSHBOX"};
+    u"LTEXT",        u"RTEXT",       u"CTEXT",           u"PUSHBUTTON", u"DEFPUSHBUTTON", u"GROUPBOX", u"CHECKBOX",
+    u"AUTOCHECKBOX", u"RADIOBUTTON", u"AUTORADIOBUTTON", u"STATE3",     u"AUTO3STATE",    u"ICON",     u"PUSHBOX"};
 constexpr std::u16string_view kGenericControl = u"CONTROL";
 constexpr std::array<std::u16string_view, 7> kPlainControls = {u"EDITTEXT", u"COMBOBOX", u"LISTBOX", u"SCROLLBAR",
                                                                u"BEDIT",    u"HEDIT",    u"IEDIT"};
@@ -157,8 +157,8 @@ DialogStatements readDialogStatements(std::u16string_view body) {
             runs.back().endToken = dialog.tokens.size();
             continue;
         }
-        runs.push_back({first == 0 ? Statement::Kind::Header : Statement::Kind::Other, first, i, lineStart,
-                        dialog.tokens.size()});
+        runs.push_back(
+            {first == 0 ? Statement::Kind::Header : Statement::Kind::Other, first, i, lineStart, dialog.tokens.size()});
         open = true;
     }
     dialog.statements.reserve(runs.size());

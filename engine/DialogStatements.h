@@ -17,7 +17,6 @@
 
 namespace velb {
 
-
 /// The tokens of one field, [first, end) into Statement::tokens; commas are not in them.
 struct Field {
     std::size_t first = 0;
@@ -34,9 +33,9 @@ struct Statement {
     Kind kind = Kind::Other;
     int firstLine = 0; ///< from 0, within the dialog
     int lastLine = 0;
-    std::u16string_view keyword; ///< LTEXT, CONTROL, CAPTION …; empty for the header and opaque lines
-    std::span<const Token> tokens; ///< into DialogStatements::tokens
-    std::span<const Field> fields; ///< into DialogStatements::fields
+    std::u16string_view keyword;                ///< LTEXT, CONTROL, CAPTION …; empty for the header and opaque lines
+    std::span<const Token> tokens;              ///< into DialogStatements::tokens
+    std::span<const Field> fields;              ///< into DialogStatements::fields
     std::optional<std::size_t> textField;       ///< the field of the control's or caption's text
     std::optional<std::size_t> idField;         ///< the control's ID
     std::optional<std::size_t> coordinateField; ///< the first of x, y, w, h

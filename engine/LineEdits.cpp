@@ -14,8 +14,8 @@ Replacement replacing(const Token& token, const Lines& lines, std::u16string tex
     return {token.line, token.column, token.lastLine, end, std::move(text)};
 }
 
-void appendReplaced(const Lines& lines, int first, int last,
-                    std::vector<Replacement>& replacements, std::u16string& out) {
+void appendReplaced(const Lines& lines, int first, int last, std::vector<Replacement>& replacements,
+                    std::u16string& out) {
     std::sort(replacements.begin(), replacements.end(), [](const Replacement& a, const Replacement& b) {
         return a.line != b.line ? a.line < b.line : a.begin < b.begin;
     });

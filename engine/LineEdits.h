@@ -39,7 +39,7 @@ Replacement replacing(const Token& token, const Lines& lines, std::u16string tex
 
 /// Appends lines first..last (from 0), each followed by CR LF, with the replacements made.
 /// The replacements lie within those lines and do not overlap; they are sorted here.
-void appendReplaced(const Lines& lines, int first, int last,
-                    std::vector<Replacement>& replacements, std::u16string& out);
+void appendReplaced(const Lines& lines, int first, int last, std::vector<Replacement>& replacements,
+                    std::u16string& out);
 
 } // namespace velb

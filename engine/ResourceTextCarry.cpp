@@ -43,8 +43,10 @@ StringNote noteOf(StringNote::Kind kind, const ResourceText& text, std::u16strin
 OutsideCarry carryOutsideDialogs(const LoadedScript& oldEnglish, const LoadedScript& oldChinese,
                                  const LoadedScript& newEnglish) {
     const ScriptText oldEnglishLines(oldEnglish), oldChineseLines(oldChinese), english(newEnglish);
-    const std::vector<ResourceText> oldEnglishTexts = readResourceTexts(oldEnglishLines.lines, oldEnglishLines.inDialog);
-    const std::vector<ResourceText> oldChineseTexts = readResourceTexts(oldChineseLines.lines, oldChineseLines.inDialog);
+    const std::vector<ResourceText> oldEnglishTexts =
+        readResourceTexts(oldEnglishLines.lines, oldEnglishLines.inDialog);
+    const std::vector<ResourceText> oldChineseTexts =
+        readResourceTexts(oldChineseLines.lines, oldChineseLines.inDialog);
     const TextsByKey oldEnglishByKey = byKey(oldEnglishTexts), oldChineseByKey = byKey(oldChineseTexts);
 
     // The renderings of the string tables and menus alone: reading every old dialog again for
@@ -67,9 +69,11 @@ OutsideCarry carryOutsideDialogs(const LoadedScript& oldEnglish, const LoadedScr
             // The line that tells the compiler what the text is, where the English one stayed.
             if (paired && oldText->second->literal.text == text.literal.text &&
                 chinese->second->literal.text != text.literal.text) {
-                carry.edits.push_back(replacing(text.literal, english.lines, std::u16string(chinese->second->literal.text)));
+                carry.edits.push_back(
+                    replacing(text.literal, english.lines, std::u16string(chinese->second->literal.text)));
                 carry.notes.push_back(noteOf(StringNote::Kind::TakenFromChinese, text,
-                                             std::u16string(text.literal.text), std::u16string(chinese->second->literal.text)));
+                                             std::u16string(text.literal.text),
+                                             std::u16string(chinese->second->literal.text)));
                 ++carry.linesTaken;
             }
             continue;

@@ -27,8 +27,7 @@ std::u16string number(std::size_t n) {
 // Walks the tokens of the lines outside the dialogs, block by block.
 class TextReader {
 public:
-    TextReader(const Lines& lines, const std::vector<Token>& tokens,
-               std::vector<ResourceText>& texts)
+    TextReader(const Lines& lines, const std::vector<Token>& tokens, std::vector<ResourceText>& texts)
         : m_lines(lines), m_tokens(tokens), m_texts(texts) {}
 
     void read() {
@@ -143,9 +142,8 @@ private:
         ++m_at;
         if (!atEnd() && current().text == u"," && current().line == text.lastLine)
             ++m_at;
-        const bool hasId = !atEnd() && !current().isString && current().text != u"," &&
-                           current().text != u"MENUITEM" && current().text != u"POPUP" &&
-                           !opensBlock(current().text) && !closesBlock(current().text);
+        const bool hasId = !atEnd() && !current().isString && current().text != u"," && current().text != u"MENUITEM" &&
+                           current().text != u"POPUP" && !opensBlock(current().text) && !closesBlock(current().text);
         if (hasId)
             add(ResourceText::Kind::MenuItem, name + u" " + std::u16string(current().text), joined(path, text.text),
                 text);

@@ -139,7 +139,8 @@ std::optional<std::u16string> mirrorSmallEdit(std::u16string_view oldEnglish, st
         if (oldTab == std::u16string_view::npos || newTab == std::u16string_view::npos ||
             chineseTab == std::u16string_view::npos)
             return std::nullopt;
-        const std::u16string_view oldShortcut = oldEnglish.substr(oldTab), chineseShortcut = oldChinese.substr(chineseTab);
+        const std::u16string_view oldShortcut = oldEnglish.substr(oldTab),
+                                  chineseShortcut = oldChinese.substr(chineseTab);
         if (oldShortcut != newEnglish.substr(newTab) && chineseShortcut != oldShortcut)
             return std::nullopt;
         const std::u16string_view shortcut =

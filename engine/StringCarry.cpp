@@ -80,8 +80,9 @@ private:
         const int chineseIndex = oldIndex < 0 ? -1 : m_triple.toOldChinese[oldIndex];
         const Statement* old = oldIndex < 0 ? nullptr : &m_triple.oldEnglish.statements[oldIndex];
         const Statement* chinese = chineseIndex < 0 ? nullptr : &m_triple.oldChinese.statements[chineseIndex];
-        const bool sameId = chinese && (!old->idField || (chinese->idField && sameField(*old, *old->idField, *chinese,
-                                                                                          *chinese->idField)));
+        const bool sameId =
+            chinese &&
+            (!old->idField || (chinese->idField && sameField(*old, *old->idField, *chinese, *chinese->idField)));
         if (sameId && statementText(m_triple.english, statement) == statementText(m_triple.oldEnglish, *old)) {
             // The English did not change: the translator's statement stands as it is, unless
             // its ID is not the English one.
@@ -95,11 +96,12 @@ private:
             carryStatementText(statement, old, chinese, replacements);
         if (statement.coordinateField && old && chinese && old->coordinateField && chinese->coordinateField)
             carryRectangle(statement, *old, *chinese, replacements);
-        appendReplaced(LineVector(m_triple.english.lines), statement.firstLine, statement.lastLine, replacements, m_result.text);
+        appendReplaced(LineVector(m_triple.english.lines), statement.firstLine, statement.lastLine, replacements,
+                       m_result.text);
     }
 
     void carryStatementText(const Statement& statement, const Statement* old, const Statement* chinese,
-                   std::vector<Replacement>& replacements) {
+                            std::vector<Replacement>& replacements) {
         const Token& english = textToken(statement);
         const bool paired = chinese && old->textField && chinese->textField;
         const std::optional<CarriedText> text =
@@ -145,7 +147,7 @@ private:
 
     void note(StringNote::Kind kind, const Statement& statement, const Token& at, std::u16string from,
               std::u16string to) {
-        std::u16string control = statement.idField               ? fieldKey(statement, *statement.idField)
+        std::u16string control = statement.idField                           ? fieldKey(statement, *statement.idField)
                                  : statement.kind == Statement::Kind::Header ? std::u16string(m_name)
                                                                              : std::u16string(statement.keyword);
         while (!control.empty() && (control.back() == u' ' || control.back() == u'\t'))
@@ -181,10 +183,13 @@ std::optional<CarriedText> carryText(std::u16string_view english, std::u16string
     return CarriedText{std::u16string(english.substr(0, english.find(u'"') + 1)) + *edited + u'"', true};
 }
 
-CarriedDialog carryStrings(const Dialog& newEnglish, std::u16string_view oldEnglish,
-                           std::u16string_view oldChinese, TranslationMemory& memory) {
-    DialogTriple triple{readDialogStatements(newEnglish.body), readDialogStatements(oldEnglish),
-                        readDialogStatements(oldChinese), {}, {}};
+CarriedDialog carryStrings(const Dialog& newEnglish, std::u16string_view oldEnglish, std::u16string_view oldChinese,
+                           TranslationMemory& memory) {
+    DialogTriple triple{readDialogStatements(newEnglish.body),
+                        readDialogStatements(oldEnglish),
+                        readDialogStatements(oldChinese),
+                        {},
+                        {}};
     triple.toOldEnglish = pairStatements(triple.english, triple.oldEnglish, Confirmation::Text);
     triple.toOldChinese = pairStatements(triple.oldEnglish, triple.oldChinese, Confirmation::Coordinates);
     return DialogCarrier(newEnglish, triple, memory).carry();

@@ -8,8 +8,8 @@
 // translator's own, copied from the Chinese dialog as it stands.
 
 #include "OldDialogs.h"
-#include "TranslationMemory.h"
 #include "ResourceScript.h"
+#include "TranslationMemory.h"
 
 #include <optional>
 #include <string>
@@ -58,7 +58,7 @@ std::u16string_view insideQuotes(std::u16string_view literal);
 
 /// The new English dialog with the old translation, the bodies of its name in the old scripts,
 /// carried into it string by string.
-CarriedDialog carryStrings(const Dialog& newEnglish, std::u16string_view oldEnglish,
-                           std::u16string_view oldChinese, TranslationMemory& memory);
+CarriedDialog carryStrings(const Dialog& newEnglish, std::u16string_view oldEnglish, std::u16string_view oldChinese,
+                           TranslationMemory& memory);
 
 } // namespace velb

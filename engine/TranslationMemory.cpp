@@ -50,8 +50,9 @@ template <typename Found> void eachLiteral(std::u16string_view text, Found found
 }
 
 constexpr std::array<std::u16string_view, 16> kTextKeywords = {
-    u"LTEXT",           u"RTEXT",  u"CTEXT",      u"PUSHBUTTON", u"DEFPUSHBUTTON", u"GROUPBOX", u"CHECKBOX", u"AUTOCHECKBOX",
-    u"RADIOBUTTON", u"AUTORADIOBUTTON", u"STATE3", u"AUTO3STATE", u"ICON",       u"PUSHBOX",       u"CONTROL",  u"CAPTION"};
+    u"LTEXT",    u"RTEXT",        u"CTEXT",       u"PUSHBUTTON",      u"DEFPUSHBUTTON", u"GROUPBOX",
+    u"CHECKBOX", u"AUTOCHECKBOX", u"RADIOBUTTON", u"AUTORADIOBUTTON", u"STATE3",        u"AUTO3STATE",
+    u"ICON",     u"PUSHBOX",      u"CONTROL",     u"CAPTION"};
 
 // Whether a line opens with a statement whose first literal is its text.
 bool opensWithText(std::u16string_view line) {

@@ -46,8 +46,8 @@ TEST(MatchDialogs, AgreesWithTheNestedScanInBothModes) {
                 list.append(newEnglish.dialogs[i].name).append(u" →未替換\r\n");
             }
             testing::QuietView view;
-            const MatchResult result =
-                MatchDialogs(oldEnglish.dialogs, oldChinese.dialogs, newEnglish.dialogs, mode, Carrying::WholeDialogs, view);
+            const MatchResult result = MatchDialogs(oldEnglish.dialogs, oldChinese.dialogs, newEnglish.dialogs, mode,
+                                                    Carrying::WholeDialogs, view);
             ASSERT_EQ(result.replacementTable, expected) << "round " << round;
             ASSERT_EQ(result.untranslated, untranslated) << "round " << round;
             ASSERT_EQ(result.unreplacedList, list) << "round " << round;
