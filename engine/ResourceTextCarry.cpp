@@ -44,9 +44,9 @@ OutsideCarry carryOutsideDialogs(const LoadedScript& oldEnglish, const LoadedScr
                                  const LoadedScript& newEnglish) {
     const ScriptText oldEnglishLines(oldEnglish), oldChineseLines(oldChinese), english(newEnglish);
     const std::vector<ResourceText> oldEnglishTexts =
-        readResourceTexts(oldEnglishLines.lines, oldEnglishLines.inDialog);
+        readResourceTexts(oldEnglishLines.lines, oldEnglishLines.inDialog, false);
     const std::vector<ResourceText> oldChineseTexts =
-        readResourceTexts(oldChineseLines.lines, oldChineseLines.inDialog);
+        readResourceTexts(oldChineseLines.lines, oldChineseLines.inDialog, false);
     const TextsByKey oldEnglishByKey = byKey(oldEnglishTexts), oldChineseByKey = byKey(oldChineseTexts);
 
     // The renderings of the string tables and menus alone: reading every old dialog again for
@@ -61,7 +61,7 @@ OutsideCarry carryOutsideDialogs(const LoadedScript& oldEnglish, const LoadedScr
     }
 
     OutsideCarry carry;
-    for (const ResourceText& text : readResourceTexts(english.lines, english.inDialog)) {
+    for (const ResourceText& text : readResourceTexts(english.lines, english.inDialog, true)) {
         const auto oldText = oldEnglishByKey.find(text.key);
         const auto chinese = oldChineseByKey.find(text.key);
         const bool paired = oldText != oldEnglishByKey.end() && chinese != oldChineseByKey.end();

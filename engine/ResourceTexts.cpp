@@ -27,8 +27,8 @@ std::u16string number(std::size_t n) {
 // Walks the tokens of the lines outside the dialogs, block by block.
 class TextReader {
 public:
-    TextReader(const Lines& lines, const std::vector<Token>& tokens, std::vector<ResourceText>& texts)
-        : m_lines(lines), m_tokens(tokens), m_texts(texts) {}
+    TextReader(const Lines& lines, const std::vector<Token>& tokens, bool labelled, std::vector<ResourceText>& texts)
+        : m_lines(lines), m_tokens(tokens), m_labelled(labelled), m_texts(texts) {}
 
     void read() {
         while (m_at < m_tokens.size()) {
@@ -122,7 +122,7 @@ private:
                     return;
             } else if (token.text == u"POPUP" && !atEnd() && current().isString) {
                 pendingPopup = std::u16string(current().text);
-                add(ResourceText::Kind::MenuItem, name + u" " + placeOf(places), joined(path, current().text),
+                add(ResourceText::Kind::MenuItem, name + u" " + placeOf(places), label(path, current().text),
                     current());
                 ++places.back();
                 ++m_at;
@@ -145,10 +145,10 @@ private:
         const bool hasId = !atEnd() && !current().isString && current().text != u"," && current().text != u"MENUITEM" &&
                            current().text != u"POPUP" && !opensBlock(current().text) && !closesBlock(current().text);
         if (hasId)
-            add(ResourceText::Kind::MenuItem, name + u" " + std::u16string(current().text), joined(path, text.text),
+            add(ResourceText::Kind::MenuItem, name + u" " + std::u16string(current().text), label(path, text.text),
                 text);
         else
-            add(ResourceText::Kind::MenuItem, name + u" " + placeOf(places), joined(path, text.text), text);
+            add(ResourceText::Kind::MenuItem, name + u" " + placeOf(places), label(path, text.text), text);
     }
 
     static std::u16string placeOf(const std::vector<std::size_t>& places) {
@@ -158,15 +158,18 @@ private:
         return place;
     }
 
-    static std::u16string joined(const std::vector<std::u16string>& path, std::u16string_view last) {
-        std::u16string label;
+    std::u16string label(const std::vector<std::u16string>& path, std::u16string_view last) const {
+        if (!m_labelled)
+            return {};
+        std::u16string text;
         for (const std::u16string& step : path)
-            label += step + u" > ";
-        return label + std::u16string(last);
+            text += step + u" > ";
+        return text + std::u16string(last);
     }
 
     const Lines& m_lines;
     const std::vector<Token>& m_tokens;
+    bool m_labelled;
     std::vector<ResourceText>& m_texts;
     std::size_t m_at = 0;
     std::unordered_map<std::u16string, std::size_t> m_seen; // per key, how often it has come
@@ -174,7 +177,7 @@ private:
 
 } // namespace
 
-std::vector<ResourceText> readResourceTexts(const Lines& lines, const std::vector<bool>& inDialog) {
+std::vector<ResourceText> readResourceTexts(const Lines& lines, const std::vector<bool>& inDialog, bool labelled) {
     std::vector<Token> tokens;
     std::vector<ResourceText> texts;
     std::size_t codePages = 0;
@@ -192,7 +195,7 @@ std::vector<ResourceText> readResourceTexts(const Lines& lines, const std::vecto
         }
         tokenizer.split(lines, i, tokens);
     }
-    TextReader(lines, tokens, texts).read();
+    TextReader(lines, tokens, labelled, texts).read();
     return texts;
 }
 

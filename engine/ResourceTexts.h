@@ -19,11 +19,12 @@ struct ResourceText {
     enum class Kind { StringEntry, MenuItem, Language, CodePage };
     Kind kind;
     std::u16string key;   ///< what pairs it with its kin in another release
-    std::u16string label; ///< what the translator knows it by: its ID, or its menu path
+    std::u16string label; ///< what the translator knows it by: its ID, or its menu path; when asked for
     Token literal;        ///< the text of an entry or item; for the others, the whole line
 };
 
-/// The texts of a script's lines, passing over the lines marked as inside a dialog.
-std::vector<ResourceText> readResourceTexts(const Lines& lines, const std::vector<bool>& inDialog);
+/// The texts of a script's lines, passing over the lines marked as inside a dialog; with their
+/// labels when `labelled`.
+std::vector<ResourceText> readResourceTexts(const Lines& lines, const std::vector<bool>& inDialog, bool labelled);
 
 } // namespace velb

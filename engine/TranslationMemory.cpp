@@ -35,20 +35,6 @@ std::size_t literalEnd(std::u16string_view text, std::size_t at) {
     return std::u16string_view::npos;
 }
 
-// Every literal in a dialog's text, comments and all, as the tokenizer would cut it: more
-// places than a literal is read from can only make a dialog read that gives nothing.
-template <typename Found> void eachLiteral(std::u16string_view text, Found found) {
-    for (std::size_t at = text.find(u'"'); at != std::u16string_view::npos; at = text.find(u'"', at)) {
-        const std::size_t end = literalEnd(text, at);
-        if (end == std::u16string_view::npos) {
-            ++at;
-            continue;
-        }
-        found(text.substr(at, end - at));
-        at = end;
-    }
-}
-
 constexpr std::array<std::u16string_view, 16> kTextKeywords = {
     u"LTEXT",    u"RTEXT",        u"CTEXT",       u"PUSHBUTTON",      u"DEFPUSHBUTTON", u"GROUPBOX",
     u"CHECKBOX", u"AUTOCHECKBOX", u"RADIOBUTTON", u"AUTORADIOBUTTON", u"STATE3",        u"AUTO3STATE",
@@ -62,6 +48,23 @@ bool opensWithText(std::u16string_view line) {
     const std::size_t end = line.find_first_of(u" \t\"", first);
     const std::u16string_view word = line.substr(first, end == std::u16string_view::npos ? end : end - first);
     return std::find(kTextKeywords.begin(), kTextKeywords.end(), word) != kTextKeywords.end();
+}
+
+// The text of each statement that opens its line with its keyword: the first literal on
+// the line. A text on a line of its own, after its keyword's, is not found so; it is one of
+// those that a statement wrapped by hand may hold.
+template <typename Found> void eachText(std::u16string_view body, Found found) {
+    for (std::size_t start = 0; start < body.size();) {
+        const std::size_t end = std::min(body.find(u'\n', start), body.size());
+        const std::u16string_view line = body.substr(start, end - start);
+        if (opensWithText(line)) {
+            const std::size_t quote = line.find(u'"');
+            const std::size_t close = quote == std::u16string_view::npos ? quote : literalEnd(line, quote);
+            if (close != std::u16string_view::npos)
+                found(line.substr(quote, close - quote));
+        }
+        start = end + 1;
+    }
 }
 
 // Most translations differ from their English dialog in the literals alone. Such a pair is
@@ -119,7 +122,7 @@ void TranslationMemory::indexDialogs() {
             continue;
         const std::size_t index = m_dialogs.size();
         m_dialogs.push_back({englishBodies->second.back(), chineseBody});
-        eachLiteral(m_dialogs.back().english, [&](std::u16string_view literal) {
+        eachText(m_dialogs.back().english, [&](std::u16string_view literal) {
             const std::u16string_view key = withoutPrefix(literal);
             m_holders.push_back({std::hash<std::u16string_view>{}(key), key, index});
         });
