@@ -2,23 +2,41 @@
 
 #include "OldDialogs.h"
 
+#include <optional>
+
 namespace velb {
 
 namespace {
 constexpr std::u16string_view kMatchingCaption = u"比對替換製作中...";
 constexpr std::u16string_view kUnreplacedMark = u" →未替換\r\n";
 
-// The dialog carried string by string, when both old scripts have a dialog of its name; the
-// last of each name, as whole dialogs are matched.
-const CarriedDialog* carryByStrings(const OldDialogs& old, const Dialog& dialog, std::size_t index,
-                                    TranslationMemory& memory, MatchResult& result) {
+// The dialog read and paired for carrying string by string, when it is to be carried so.
+std::optional<StringCarrier> carrierOf(const OldDialogs& old, const Dialog& dialog) {
     const auto english = old.englishBodies.find(dialog.name);
     const auto chinese = old.translation.find(dialog.name);
-    if (english == old.englishBodies.end() || chinese == old.translation.end())
-        return nullptr;
-    result.stringCarried.push_back({index, carryStrings(dialog, english->second.back(), chinese->second, memory)});
-    return &result.stringCarried.back().dialog;
+    if (english == old.englishBodies.end() || chinese == old.translation.end() || isUnchangedFromLast(old, dialog))
+        return std::nullopt;
+    return StringCarrier(dialog, english->second.back(), chinese->second);
 }
+
+// Which dialogs are carried string by string: those not carried whole of which both old
+// scripts have a dialog of their name (the last of each name, as whole dialogs are matched).
+// Each is read once first to tell the memory what it will ask, so that the memory reads the
+// old dialogs once; it is read again when carried, as holding every one read would cost more
+// memory than reading twice costs time.
+std::vector<bool> askForStrings(const OldDialogs& old, const DialogTable& newEnglish, TranslationMemory& memory,
+                                ProgressView& view) {
+    std::vector<bool> byStrings(newEnglish.size(), false);
+    for (std::size_t i = 0; i < newEnglish.size(); ++i) {
+        pumpOrStop(view);
+        if (const std::optional<StringCarrier> carrier = carrierOf(old, newEnglish[i])) {
+            carrier->askMemory(memory);
+            byStrings[i] = true;
+        }
+    }
+    return byStrings;
+}
+
 } // namespace
 
 MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldChinese, const DialogTable& newEnglish,
@@ -32,6 +50,9 @@ MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldCh
 
     const OldDialogs old = indexOldDialogs(oldEnglish, oldChinese);
     TranslationMemory memory(old);
+    std::vector<bool> byStrings;
+    if (carrying == Carrying::Strings)
+        byStrings = askForStrings(old, newEnglish, memory, view);
 
     for (std::size_t i = 0; i < newEnglish.size(); ++i) {
         pumpOrStop(view);
@@ -46,13 +67,13 @@ MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldCh
                 entry = translation->second;
         }
         std::u16string_view english = dialog.body;
-        if (entry.empty() && carrying == Carrying::Strings) {
-            if (const CarriedDialog* carried = carryByStrings(old, dialog, i, memory, result)) {
-                if (carried->stringsLeft == 0)
-                    entry = carried->text;
-                else
-                    english = carried->text;
-            }
+        if (entry.empty() && carrying == Carrying::Strings && byStrings[i]) {
+            result.stringCarried.push_back({i, carrierOf(old, dialog)->carry(memory)});
+            const CarriedDialog& carried = result.stringCarried.back().dialog;
+            if (carried.stringsLeft == 0)
+                entry = carried.text;
+            else
+                english = carried.text;
         }
         if (entry.empty()) {
             if (result.mode == OutputMode::Merged)

@@ -122,6 +122,8 @@ void finish(Statement& statement, std::vector<Field>& fields) {
 
 DialogStatements readDialogStatements(std::u16string_view body) {
     DialogStatements dialog;
+    dialog.lines.reserve(static_cast<std::size_t>(std::count(body.begin(), body.end(), u'\n')));
+    dialog.tokens.reserve(body.size() / 8); // a token and its blanks take some eight characters
     for (std::size_t start = 0; start < body.size();) {
         const std::size_t end = std::min(body.find(kLineEnd, start), body.size());
         dialog.lines.push_back(body.substr(start, end - start));

@@ -44,6 +44,8 @@ std::u16string_view textAt(const DialogStatements& dialog, const Span& span) {
     return dialog.lines[span.line].substr(span.begin, span.end - span.begin);
 }
 
+} // namespace
+
 // The three dialogs of one name, read and paired.
 struct DialogTriple {
     DialogStatements english;
@@ -52,6 +54,8 @@ struct DialogTriple {
     std::vector<int> toOldEnglish; // per new statement
     std::vector<int> toOldChinese; // per old English statement
 };
+
+namespace {
 
 class DialogCarrier {
 public:
@@ -183,16 +187,37 @@ std::optional<CarriedText> carryText(std::u16string_view english, std::u16string
     return CarriedText{std::u16string(english.substr(0, english.find(u'"') + 1)) + *edited + u'"', true};
 }
 
-CarriedDialog carryStrings(const Dialog& newEnglish, std::u16string_view oldEnglish, std::u16string_view oldChinese,
-                           TranslationMemory& memory) {
-    DialogTriple triple{readDialogStatements(newEnglish.body),
-                        readDialogStatements(oldEnglish),
-                        readDialogStatements(oldChinese),
-                        {},
-                        {}};
-    triple.toOldEnglish = pairStatements(triple.english, triple.oldEnglish, Confirmation::Text);
-    triple.toOldChinese = pairStatements(triple.oldEnglish, triple.oldChinese, Confirmation::Coordinates);
-    return DialogCarrier(newEnglish, triple, memory).carry();
+StringCarrier::StringCarrier(const Dialog& newEnglish, std::u16string_view oldEnglish, std::u16string_view oldChinese)
+    : m_dialog(&newEnglish), m_triple(new DialogTriple{readDialogStatements(newEnglish.body),
+                                                       readDialogStatements(oldEnglish),
+                                                       readDialogStatements(oldChinese),
+                                                       {},
+                                                       {}}) {
+    m_triple->toOldEnglish = pairStatements(m_triple->english, m_triple->oldEnglish, Confirmation::Text);
+    m_triple->toOldChinese = pairStatements(m_triple->oldEnglish, m_triple->oldChinese, Confirmation::Coordinates);
+}
+
+StringCarrier::StringCarrier(StringCarrier&&) noexcept = default;
+StringCarrier::~StringCarrier() = default;
+
+void StringCarrier::askMemory(TranslationMemory& memory) const {
+    const DialogTriple& t = *m_triple;
+    for (std::size_t k = 0; k < t.english.statements.size(); ++k) {
+        const Statement& statement = t.english.statements[k];
+        if (!holdsWords(statement))
+            continue;
+        const int old = t.toOldEnglish[k];
+        const int chinese = old < 0 ? -1 : t.toOldChinese[old];
+        const bool unchanged = chinese >= 0 && t.oldEnglish.statements[old].textField &&
+                               t.oldChinese.statements[chinese].textField &&
+                               textToken(t.oldEnglish.statements[old]).text == textToken(statement).text;
+        if (!unchanged)
+            memory.ask(textToken(statement).text);
+    }
+}
+
+CarriedDialog StringCarrier::carry(TranslationMemory& memory) const {
+    return DialogCarrier(*m_dialog, *m_triple, memory).carry();
 }
 
 } // namespace velb

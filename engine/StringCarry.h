@@ -11,6 +11,7 @@
 #include "ResourceScript.h"
 #include "TranslationMemory.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,9 +57,25 @@ std::optional<CarriedText> carryText(std::u16string_view english, std::u16string
 /// A literal's text between its quotes.
 std::u16string_view insideQuotes(std::u16string_view literal);
 
-/// The new English dialog with the old translation, the bodies of its name in the old scripts,
-/// carried into it string by string.
-CarriedDialog carryStrings(const Dialog& newEnglish, std::u16string_view oldEnglish, std::u16string_view oldChinese,
-                           TranslationMemory& memory);
+struct DialogTriple;
+
+/// A new English dialog read and paired with the old dialogs of its name: first it tells the
+/// memory which texts it will ask for, so that the memory reads the old dialogs once for all
+/// of them; then it is carried.
+class StringCarrier {
+public:
+    /// newEnglish with the bodies of its name in the old scripts.
+    StringCarrier(const Dialog& newEnglish, std::u16string_view oldEnglish, std::u16string_view oldChinese);
+    StringCarrier(StringCarrier&&) noexcept;
+    ~StringCarrier();
+
+    void askMemory(TranslationMemory& memory) const;
+    /// The dialog with the old translation carried into it string by string.
+    CarriedDialog carry(TranslationMemory& memory) const;
+
+private:
+    const Dialog* m_dialog;
+    std::unique_ptr<DialogTriple> m_triple;
+};
 
 } // namespace velb

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 
 namespace velb {
 
@@ -114,57 +113,49 @@ void TranslationMemory::add(std::u16string_view english, std::u16string_view chi
         entry->second.ambiguous = true;
 }
 
-void TranslationMemory::indexDialogs() {
-    m_indexed = true;
-    for (const auto& [name, chineseBody] : m_old.translation) {
-        const auto englishBodies = m_old.englishBodies.find(name);
-        if (englishBodies == m_old.englishBodies.end())
-            continue;
-        const std::size_t index = m_dialogs.size();
-        m_dialogs.push_back({englishBodies->second.back(), chineseBody});
-        eachText(m_dialogs.back().english, [&](std::u16string_view literal) {
-            const std::u16string_view key = withoutPrefix(literal);
-            m_holders.push_back({std::hash<std::u16string_view>{}(key), key, index});
-        });
-    }
-    std::sort(m_holders.begin(), m_holders.end(), [](const Holder& a, const Holder& b) { return a.hash < b.hash; });
+void TranslationMemory::ask(std::u16string_view english) {
+    const std::u16string_view key = withoutPrefix(english);
+    if (!m_read.contains(key))
+        m_asked.insert(key);
 }
 
-void TranslationMemory::readDialog(DialogPair& pair) {
-    pair.read = true;
+void TranslationMemory::readAsked() {
+    for (const auto& [name, chineseBody] : m_old.translation) {
+        if (const auto englishBodies = m_old.englishBodies.find(name); englishBodies != m_old.englishBodies.end())
+            readDialog(englishBodies->second.back(), chineseBody);
+    }
+    m_read.insert(m_asked.begin(), m_asked.end());
+    m_asked.clear();
+}
+
+// The renderings of the texts asked for that an old English dialog and its translation give.
+void TranslationMemory::readDialog(std::u16string_view englishBody, std::u16string_view chineseBody) {
     const auto addText = [this](std::u16string_view from, std::u16string_view to) {
-        if (from.size() > 2 + (from.front() == u'L' ? 1 : 0)) // an empty text is never asked for
+        if (m_asked.contains(withoutPrefix(from)))
             add(from, to);
     };
-    if (readSideBySide(pair.english, pair.chinese, addText))
+    if (readSideBySide(englishBody, chineseBody, addText))
         return;
-    const DialogStatements english = readDialogStatements(pair.english);
-    const DialogStatements chinese = readDialogStatements(pair.chinese);
+    bool holdsAsked = false;
+    eachText(englishBody,
+             [&](std::u16string_view text) { holdsAsked = holdsAsked || m_asked.contains(withoutPrefix(text)); });
+    if (!holdsAsked)
+        return;
+    const DialogStatements english = readDialogStatements(englishBody);
+    const DialogStatements chinese = readDialogStatements(chineseBody);
     const std::vector<int> partner = pairStatements(english, chinese, Confirmation::Coordinates);
     for (std::size_t i = 0; i < partner.size(); ++i) {
         const Statement& from = english.statements[i];
-        if (partner[i] < 0 || !from.textField || !chinese.statements[partner[i]].textField)
-            continue;
-        addText(textToken(from).text, textToken(chinese.statements[partner[i]]).text);
+        if (partner[i] >= 0 && from.textField && chinese.statements[partner[i]].textField)
+            addText(textToken(from).text, textToken(chinese.statements[partner[i]]).text);
     }
 }
 
 std::optional<std::u16string_view> TranslationMemory::rendering(std::u16string_view english) {
-    if (!m_indexed)
-        indexDialogs();
-    const std::u16string_view key = withoutPrefix(english);
-    const std::size_t hash = std::hash<std::u16string_view>{}(key);
-    auto holder = std::lower_bound(m_holders.begin(), m_holders.end(), hash,
-                                   [](const Holder& h, std::size_t value) { return h.hash < value; });
-    for (; holder != m_holders.end() && holder->hash == hash; ++holder) {
-        DialogPair& pair = m_dialogs[holder->dialog];
-        if (pair.read || holder->literal != key)
-            continue;
-        readDialog(pair);
-        if (const auto found = m_renderings.find(key); found != m_renderings.end() && found->second.ambiguous)
-            break;
-    }
-    const auto found = m_renderings.find(key);
+    ask(english);
+    if (!m_asked.empty())
+        readAsked();
+    const auto found = m_renderings.find(withoutPrefix(english));
     if (found == m_renderings.end() || found->second.ambiguous)
         return std::nullopt;
     return found->second.chinese;
