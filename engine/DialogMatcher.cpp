@@ -2,37 +2,23 @@
 
 #include "OldDialogs.h"
 
-#include <optional>
-
 namespace velb {
 
 namespace {
 constexpr std::u16string_view kMatchingCaption = u"比對替換製作中...";
 constexpr std::u16string_view kUnreplacedMark = u" →未替換\r\n";
 
-// The dialog read and paired for carrying string by string, when it is to be carried so.
-std::optional<StringCarrier> carrierOf(const OldDialogs& old, const Dialog& dialog) {
-    const auto english = old.englishBodies.find(dialog.name);
-    const auto chinese = old.translation.find(dialog.name);
-    if (english == old.englishBodies.end() || chinese == old.translation.end() || isUnchangedFromLast(old, dialog))
-        return std::nullopt;
-    return StringCarrier(dialog, english->second.back(), chinese->second);
-}
-
 // Which dialogs are carried string by string: those not carried whole of which both old
 // scripts have a dialog of their name (the last of each name, as whole dialogs are matched).
-// Each is read once first to tell the memory what it will ask, so that the memory reads the
-// old dialogs once; it is read again when carried, as holding every one read would cost more
-// memory than reading twice costs time.
-std::vector<bool> askForStrings(const OldDialogs& old, const DialogTable& newEnglish, TranslationMemory& memory,
-                                ProgressView& view) {
+// Their texts are told to the memory first, so that it reads the old dialogs once for all.
+std::vector<bool> askForStrings(const OldDialogs& old, const DialogTable& newEnglish, TranslationMemory& memory) {
     std::vector<bool> byStrings(newEnglish.size(), false);
     for (std::size_t i = 0; i < newEnglish.size(); ++i) {
-        pumpOrStop(view);
-        if (const std::optional<StringCarrier> carrier = carrierOf(old, newEnglish[i])) {
-            carrier->askMemory(memory);
-            byStrings[i] = true;
-        }
+        const Dialog& dialog = newEnglish[i];
+        byStrings[i] = old.englishBodies.contains(dialog.name) && old.translation.contains(dialog.name) &&
+                       !isUnchangedFromLast(old, dialog);
+        if (byStrings[i])
+            memory.askTextsOf(dialog.body);
     }
     return byStrings;
 }
@@ -52,7 +38,7 @@ MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldCh
     TranslationMemory memory(old);
     std::vector<bool> byStrings;
     if (carrying == Carrying::Strings)
-        byStrings = askForStrings(old, newEnglish, memory, view);
+        byStrings = askForStrings(old, newEnglish, memory);
 
     for (std::size_t i = 0; i < newEnglish.size(); ++i) {
         pumpOrStop(view);
@@ -68,7 +54,9 @@ MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldCh
         }
         std::u16string_view english = dialog.body;
         if (entry.empty() && carrying == Carrying::Strings && byStrings[i]) {
-            result.stringCarried.push_back({i, carrierOf(old, dialog)->carry(memory)});
+            const StringCarrier carrier(dialog, old.englishBodies.at(dialog.name).back(),
+                                        old.translation.at(dialog.name));
+            result.stringCarried.push_back({i, carrier.carry(memory)});
             const CarriedDialog& carried = result.stringCarried.back().dialog;
             if (carried.stringsLeft == 0)
                 entry = carried.text;

@@ -31,11 +31,19 @@ std::optional<std::size_t> stringEnd(std::u16string_view line, std::size_t at) {
     return std::nullopt;
 }
 
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f';
+}
+
 std::size_t wordEnd(std::u16string_view line, std::size_t at) {
     std::size_t end = at;
-    while (end < line.size() && kBlanks.find(line[end]) == std::u16string_view::npos && line[end] != u',' &&
-           line[end] != u'"' && line.substr(end, 2) != u"//" && line.substr(end, 2) != u"/*")
-        ++end;
+    for (; end < line.size(); ++end) {
+        const char16_t c = line[end];
+        if (isBlank(c) || c == u',' || c == u'"')
+            break;
+        if (c == u'/' && end + 1 < line.size() && (line[end + 1] == u'/' || line[end + 1] == u'*'))
+            break;
+    }
     return end;
 }
 

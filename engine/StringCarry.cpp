@@ -197,24 +197,7 @@ StringCarrier::StringCarrier(const Dialog& newEnglish, std::u16string_view oldEn
     m_triple->toOldChinese = pairStatements(m_triple->oldEnglish, m_triple->oldChinese, Confirmation::Coordinates);
 }
 
-StringCarrier::StringCarrier(StringCarrier&&) noexcept = default;
 StringCarrier::~StringCarrier() = default;
-
-void StringCarrier::askMemory(TranslationMemory& memory) const {
-    const DialogTriple& t = *m_triple;
-    for (std::size_t k = 0; k < t.english.statements.size(); ++k) {
-        const Statement& statement = t.english.statements[k];
-        if (!holdsWords(statement))
-            continue;
-        const int old = t.toOldEnglish[k];
-        const int chinese = old < 0 ? -1 : t.toOldChinese[old];
-        const bool unchanged = chinese >= 0 && t.oldEnglish.statements[old].textField &&
-                               t.oldChinese.statements[chinese].textField &&
-                               textToken(t.oldEnglish.statements[old]).text == textToken(statement).text;
-        if (!unchanged)
-            memory.ask(textToken(statement).text);
-    }
-}
 
 CarriedDialog StringCarrier::carry(TranslationMemory& memory) const {
     return DialogCarrier(*m_dialog, *m_triple, memory).carry();

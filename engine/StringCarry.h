@@ -59,17 +59,13 @@ std::u16string_view insideQuotes(std::u16string_view literal);
 
 struct DialogTriple;
 
-/// A new English dialog read and paired with the old dialogs of its name: first it tells the
-/// memory which texts it will ask for, so that the memory reads the old dialogs once for all
-/// of them; then it is carried.
+/// A new English dialog read and paired with the old dialogs of its name, to be carried.
 class StringCarrier {
 public:
     /// newEnglish with the bodies of its name in the old scripts.
     StringCarrier(const Dialog& newEnglish, std::u16string_view oldEnglish, std::u16string_view oldChinese);
-    StringCarrier(StringCarrier&&) noexcept;
     ~StringCarrier();
 
-    void askMemory(TranslationMemory& memory) const;
     /// The dialog with the old translation carried into it string by string.
     CarriedDialog carry(TranslationMemory& memory) const;
 

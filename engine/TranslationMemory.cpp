@@ -119,6 +119,10 @@ void TranslationMemory::ask(std::u16string_view english) {
         m_asked.insert(key);
 }
 
+void TranslationMemory::askTextsOf(std::u16string_view dialogBody) {
+    eachText(dialogBody, [this](std::u16string_view text) { ask(text); });
+}
+
 void TranslationMemory::readAsked() {
     for (const auto& [name, chineseBody] : m_old.translation) {
         if (const auto englishBodies = m_old.englishBodies.find(name); englishBodies != m_old.englishBodies.end())

@@ -23,6 +23,8 @@ public:
     void add(std::u16string_view english, std::u16string_view chinese);
     /// An English literal that rendering() will be asked for.
     void ask(std::u16string_view english);
+    /// Every text of a new English dialog, as rendering() may be asked for any of them.
+    void askTextsOf(std::u16string_view dialogBody);
     /// The one Chinese rendering of an English literal, if it has exactly one.
     std::optional<std::u16string_view> rendering(std::u16string_view english);
 
