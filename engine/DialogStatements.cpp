@@ -197,6 +197,10 @@ bool sameField(const Statement& a, std::size_t fieldA, const Statement& b, std::
                       [](const Token& x, const Token& y) { return x.text == y.text; });
 }
 
+const Token& textToken(const Statement& statement) {
+    return statement.tokens[statement.fields[*statement.textField].first];
+}
+
 std::u16string_view statementText(const DialogStatements& dialog, const Statement& statement) {
     const std::u16string_view first = dialog.lines[statement.firstLine];
     const std::u16string_view last = dialog.lines[statement.lastLine];

@@ -64,6 +64,9 @@ std::u16string fieldKey(const Statement& statement, std::size_t field);
 /// Whether two fields hold the same tokens.
 bool sameField(const Statement& a, std::size_t fieldA, const Statement& b, std::size_t fieldB);
 
+/// The literal of a statement's text; the statement must have a text field.
+const Token& textToken(const Statement& statement);
+
 /// The lines firstLine..lastLine of a statement as one view into the dialog body.
 std::u16string_view statementText(const DialogStatements& dialog, const Statement& statement);
 

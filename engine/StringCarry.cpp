@@ -14,10 +14,6 @@ namespace {
 constexpr std::u16string_view kLineEnd = u"\r\n";
 constexpr std::size_t kCorners = 4; // x, y, w and h
 
-const Token& textToken(const Statement& statement) {
-    return statement.tokens[statement.fields[*statement.textField].first];
-}
-
 bool holdsWords(const Statement& statement) {
     return statement.textField && !insideQuotes(textToken(statement).text).empty();
 }

@@ -101,10 +101,6 @@ template <typename Pair> bool readSideBySide(std::u16string_view english, std::u
     return true;
 }
 
-const Token& textToken(const Statement& statement) {
-    return statement.tokens[statement.fields[*statement.textField].first];
-}
-
 } // namespace
 
 void TranslationMemory::add(std::u16string_view english, std::u16string_view chinese) {
