@@ -197,6 +197,10 @@ bool sameField(const Statement& a, std::size_t fieldA, const Statement& b, std::
                       [](const Token& x, const Token& y) { return x.text == y.text; });
 }
 
+bool takesText(std::u16string_view keyword) {
+    return isOneOf(keyword, kTextControls) || keyword == kGenericControl || keyword == kCaption;
+}
+
 const Token& textToken(const Statement& statement) {
     return statement.tokens[statement.fields[*statement.textField].first];
 }

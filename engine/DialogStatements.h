@@ -64,6 +64,10 @@ std::u16string fieldKey(const Statement& statement, std::size_t field);
 /// Whether two fields hold the same tokens.
 bool sameField(const Statement& a, std::size_t fieldA, const Statement& b, std::size_t fieldB);
 
+/// Whether statements of this keyword hold a text as their first field: the controls with a
+/// text and CAPTION.
+bool takesText(std::u16string_view keyword);
+
 /// The literal of a statement's text; the statement must have a text field.
 const Token& textToken(const Statement& statement);
 

@@ -1,5 +1,7 @@
 #include "ResourceTexts.h"
 
+#include "DecimalText.h"
+
 #include <unordered_map>
 
 namespace velb {
@@ -13,15 +15,6 @@ bool opensBlock(std::u16string_view word) {
 }
 bool closesBlock(std::u16string_view word) {
     return word == u"END" || word == u"}";
-}
-
-std::u16string number(std::size_t n) {
-    std::u16string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
-        n /= 10;
-    } while (n != 0);
-    return digits;
 }
 
 // Walks the tokens of the lines outside the dialogs, block by block.
@@ -55,7 +48,8 @@ private:
 
     void add(ResourceText::Kind kind, std::u16string key, std::u16string label, const Token& literal) {
         const std::size_t occurrence = m_seen[key]++;
-        m_texts.push_back({kind, key + u'#' + number(occurrence), std::move(label), literal});
+        m_texts.push_back(
+            {kind, key + u'#' + decimalText(static_cast<long long>(occurrence)), std::move(label), literal});
     }
 
     // LANGUAGE lang, sublang: the whole line stands for it.
@@ -154,7 +148,7 @@ private:
     static std::u16string placeOf(const std::vector<std::size_t>& places) {
         std::u16string place = u"@";
         for (const std::size_t p : places)
-            place += number(p) + u'.';
+            place += decimalText(static_cast<long long>(p)) + u'.';
         return place;
     }
 
@@ -188,7 +182,8 @@ std::vector<ResourceText> readResourceTexts(const Lines& lines, const std::vecto
         if (!tokenizer.inComment() && isPreprocessorLine(lines.at(i))) {
             const std::u16string_view line = lines.at(i);
             if (line.substr(line.find(u'#')).starts_with(kCodePagePragma)) {
-                texts.push_back({ResourceText::Kind::CodePage, u"code_page#" + number(codePages++),
+                texts.push_back({ResourceText::Kind::CodePage,
+                                 u"code_page#" + decimalText(static_cast<long long>(codePages++)),
                                  std::u16string(kCodePagePragma.substr(1)), Token{line, i, 0, false, i}});
             }
             continue;

@@ -7,7 +7,6 @@
 // where the English one stayed the same. A statement the English left untouched is the
 // translator's own, copied from the Chinese dialog as it stands.
 
-#include "OldDialogs.h"
 #include "ResourceScript.h"
 #include "TranslationMemory.h"
 

@@ -4,7 +4,6 @@
 #include "DialogStatements.h"
 
 #include <algorithm>
-#include <array>
 
 namespace velb {
 
@@ -34,11 +33,6 @@ std::size_t literalEnd(std::u16string_view text, std::size_t at) {
     return std::u16string_view::npos;
 }
 
-constexpr std::array<std::u16string_view, 16> kTextKeywords = {
-    u"LTEXT",    u"RTEXT",        u"CTEXT",       u"PUSHBUTTON",      u"DEFPUSHBUTTON", u"GROUPBOX",
-    u"CHECKBOX", u"AUTOCHECKBOX", u"RADIOBUTTON", u"AUTORADIOBUTTON", u"STATE3",        u"AUTO3STATE",
-    u"ICON",     u"PUSHBOX",      u"CONTROL",     u"CAPTION"};
-
 // Whether a line opens with a statement whose first literal is its text.
 bool opensWithText(std::u16string_view line) {
     const std::size_t first = line.find_first_not_of(u" \t");
@@ -46,7 +40,7 @@ bool opensWithText(std::u16string_view line) {
         return false;
     const std::size_t end = line.find_first_of(u" \t\"", first);
     const std::u16string_view word = line.substr(first, end == std::u16string_view::npos ? end : end - first);
-    return std::find(kTextKeywords.begin(), kTextKeywords.end(), word) != kTextKeywords.end();
+    return takesText(word);
 }
 
 // The text of each statement that opens its line with its keyword: the first literal on
