@@ -37,6 +37,8 @@ public:
     void showError(std::u16string_view message) override;
     bool pumpEvents() override;
     void showCompletion() override;
+    /// velb-batch never blocks on a question: its options said which headers to read.
+    bool askReadEveryHeaderForm(std::u16string_view) override { return false; }
 
 private:
     void drawProgress();

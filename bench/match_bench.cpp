@@ -24,7 +24,7 @@ std::filesystem::path g_directory = VELB_BENCH_DATA_DIR;
 void load(velb::LoadedScript& into, const char* name) {
     velb::testing::QuietView view;
     velb::loadLines(*velb::diskFileSystem().open(g_directory / name), velb::testing::big5(), into.script, view);
-    velb::cutDialogs(into, view);
+    velb::cutDialogs(into, view, velb::HeaderRule::FixedImpure);
 }
 
 struct Scripts {

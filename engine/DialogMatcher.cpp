@@ -1,11 +1,11 @@
 #include "DialogMatcher.h"
 
 #include "OldDialogs.h"
+#include "StatusCaptions.h"
 
 namespace velb {
 
 namespace {
-constexpr std::u16string_view kMatchingCaption = u"比對替換製作中...";
 constexpr std::u16string_view kUnreplacedMark = u" →未替換\r\n";
 
 // Which dialogs are carried string by string: those not carried whole of which both old
@@ -32,7 +32,7 @@ MatchResult MatchDialogs(const DialogTable& oldEnglish, const DialogTable& oldCh
     result.carrying = carrying;
     result.replacementTable.assign(newEnglish.size(), {});
     view.setBarMaximum(Bar::Matching, static_cast<int>(newEnglish.size()));
-    view.setStatus(kMatchingCaption);
+    view.setStatus(status::kMatching);
 
     const OldDialogs old = indexOldDialogs(oldEnglish, oldChinese);
     TranslationMemory memory(old);

@@ -19,6 +19,6 @@ namespace velb {
 /// its file-name part, or the whole path when there is none. Throws FileError.
 void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, const std::filesystem::path& outputPath,
                  FileSystem& files, std::vector<std::filesystem::path>& written,
-                 const CodePage& codePage = CodePage::system());
+                 const CodePage& codePage);
 
 } // namespace velb

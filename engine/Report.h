@@ -13,6 +13,6 @@ namespace velb {
 /// line) into the current directory, in the code page when it holds the report's Chinese,
 /// else in UTF-8 with a byte-order mark; returns its path. Throws FileError.
 std::filesystem::path writeReport(int oldEnglishCount, int oldChineseCount, std::u16string_view unreplacedList,
-                                  FileSystem& files, const CodePage& codePage = CodePage::system());
+                                  FileSystem& files, const CodePage& codePage);
 
 } // namespace velb

@@ -1,6 +1,7 @@
 #include "ScriptReader.h"
 
 #include "DialogHeader.h"
+#include "StatusCaptions.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -14,7 +15,6 @@ namespace velb {
 namespace {
 
 constexpr std::u16string_view kDialogEnd = u"END";
-constexpr std::u16string_view kLoadingCaption = u"讀取中...";
 constexpr std::u16string_view kLineEnd = u"\r\n";
 constexpr std::size_t kLargestRead = 1 << 16;
 
@@ -190,7 +190,7 @@ void ReadScript(LoadedScript& into, const std::filesystem::path& path, const Scr
     for (int i = 1; i <= lineCount; ++i) {
         pumpOrStop(view);
         view.setBarPosition(reading.bar, i);
-        view.setStatus(kLoadingCaption);
+        view.setStatus(status::kLoading);
     }
 
     view.setStatus(reading.cuttingCaption);

@@ -30,12 +30,11 @@ void loadLines(InputFile& file, const CodePage& codePage, ResourceScript& into, 
 /// Cuts the complete dialogs out of a script and fixes its head and tail, pumping events
 /// once per line examined and once per line of every dialog body. A dialog opens at a header
 /// line of the given rule.
-void cutDialogs(LoadedScript& loaded, ProgressView& view, HeaderRule headers = HeaderRule::FixedImpure);
+void cutDialogs(LoadedScript& loaded, ProgressView& view, HeaderRule headers);
 
 /// Reads, loads and cuts the script at path into `into`. Throws FileError when the file
 /// cannot be read, RunStopped when the view goes away.
 void ReadScript(LoadedScript& into, const std::filesystem::path& path, const ScriptReading& reading, ProgressView& view,
-                FileSystem& files, const CodePage& codePage = CodePage::system(),
-                HeaderRule headers = HeaderRule::FixedImpure);
+                FileSystem& files, const CodePage& codePage, HeaderRule headers);
 
 } // namespace velb

@@ -1,24 +1,22 @@
 #include "Execute.h"
 
 #include "ChangeDescription.h"
+#include "DecimalText.h"
 #include "ErrorMessages.h"
 #include "OutputWriter.h"
 #include "ReplacementJob.h"
 #include "Report.h"
 #include "ScriptReader.h"
+#include "StatusCaptions.h"
 
 #include <array>
 #include <new>
+#include <optional>
 
 namespace velb {
 
 namespace {
 
-constexpr std::u16string_view kReady = u"就緒...";
-constexpr std::u16string_view kReadingScript = u"讀取資源檔...";
-constexpr std::u16string_view kAnalysing = u"進行資源檔分析...";
-constexpr std::u16string_view kSaving = u"完成替換，儲存中...";
-constexpr std::u16string_view kDone = u"工作完成...";
 constexpr std::u16string_view kOutOfMemory = u"記憶體不足，無法完成這次工作。";
 constexpr std::array kBars = {Bar::OldEnglish, Bar::OldChinese, Bar::NewEnglish, Bar::Matching};
 
@@ -49,31 +47,59 @@ bool validate(RunView& view) {
     return true;
 }
 
+constexpr std::array<ScriptReading, 3> kReadings = {ScriptReading{Bar::OldEnglish, status::kAnalysingFirst},
+                                                    ScriptReading{Bar::OldChinese, status::kAnalysing},
+                                                    ScriptReading{Bar::NewEnglish, status::kAnalysing}};
+
+// The first script that gave the window's rule no dialog but holds headers of the other forms.
+std::optional<std::size_t> firstPassedOver(const RunOutcome& outcome) {
+    for (std::size_t i = 0; i < outcome.otherFormHeaders.size(); ++i) {
+        if (outcome.otherFormHeaders[i] != 0)
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::u16string readEveryFormQuestion(const std::filesystem::path& script, int headerLines) {
+    return u"「" + displayName(script.filename()) + u"」中沒有 DIALOG FIXED IMPURE 形式的對話框，但有 " +
+           decimalText(headerLines) +
+           u" 行是 DIALOG 或 DIALOGEX 形式的對話框標頭。要讀取這些對話框，並逐字串承接翻譯（包括功能表和字串表）嗎？";
+}
+
 // Everything from reading the first script to writing the report. Each input is taken from
 // the view at the moment the run needs it: a script's path as its reading begins, the output
 // mode as matching begins, the output path and the report option when they are written.
-void runJob(ReplacementJob& job, RunView& view, FileSystem& files, const CodePage& codePage, const RunExtras& extras,
+void runJob(ReplacementJob& job, RunView& view, FileSystem& files, const CodePage& codePage, RunExtras extras,
             RunOutcome& outcome) {
-    // Returns the script as the changes file names it: by the path it was read from.
-    auto read = [&](LoadedScript& into, PathField field, const ScriptReading& reading) {
-        const std::filesystem::path path = view.readPath(field);
-        ReadScript(into, path, reading, view, files, codePage, extras.headers);
-        return displayName(path);
-    };
-    const std::u16string oldEnglishName =
-        read(job.oldEnglish, PathField::OldEnglish, {Bar::OldEnglish, u"進行資源檔案分析..."});
-    view.setStatus(kReadingScript);
-    const std::u16string oldChineseName = read(job.oldChinese, PathField::OldChinese, {Bar::OldChinese, kAnalysing});
-    view.setStatus(kReadingScript);
-    const std::u16string newEnglishName = read(job.newEnglish, PathField::NewEnglish, {Bar::NewEnglish, kAnalysing});
-    view.setStatus(kReady);
-    // A script of today's header forms gives the window's rule no dialog at all; what it
-    // passed over lets velb-batch tell the user.
+    const std::array scripts = {&job.oldEnglish, &job.oldChinese, &job.newEnglish};
+    constexpr std::array kFields = {PathField::OldEnglish, PathField::OldChinese, PathField::NewEnglish};
+    // The scripts as the changes file names them: by the paths they were read from.
+    std::array<std::filesystem::path, 3> paths;
+    for (std::size_t i = 0; i < scripts.size(); ++i) {
+        if (i != 0)
+            view.setStatus(status::kReadingScript);
+        paths[i] = view.readPath(kFields[i]);
+        ReadScript(*scripts[i], paths[i], kReadings[i], view, files, codePage, extras.headers);
+    }
+    view.setStatus(status::kReady);
+    // A script of today's header forms gives the window's rule no dialog at all. What it
+    // passed over lets velb-batch tell the user, and the window ask whether to read it.
     if (extras.headers == HeaderRule::FixedImpure) {
-        const std::array scripts = {&job.oldEnglish, &job.oldChinese, &job.newEnglish};
         for (std::size_t i = 0; i < scripts.size(); ++i) {
             if (scripts[i]->dialogs.empty())
                 outcome.otherFormHeaders[i] = countOtherFormHeaders(scripts[i]->script);
+        }
+        const std::optional<std::size_t> passedOver = firstPassedOver(outcome);
+        if (passedOver && view.askReadEveryHeaderForm(readEveryFormQuestion(paths[*passedOver],
+                                                                            outcome.otherFormHeaders[*passedOver]))) {
+            // As velb-batch --any-dialog --strings: the scripts are cut again, shown as at first.
+            extras.headers = HeaderRule::AnyForm;
+            extras.carrying = Carrying::Strings;
+            for (std::size_t i = 0; i < scripts.size(); ++i) {
+                view.setStatus(kReadings[i].cuttingCaption);
+                cutDialogs(*scripts[i], view, extras.headers);
+            }
+            view.setStatus(status::kReady);
         }
     }
 
@@ -84,11 +110,11 @@ void runJob(ReplacementJob& job, RunView& view, FileSystem& files, const CodePag
         job.match.outside = carryOutsideDialogs(job.oldEnglish, job.oldChinese, job.newEnglish);
     outcome.unreplacedList = job.match.unreplacedList;
     if (extras.describeChanges) {
-        outcome.changes = DescribeChanges({job.oldEnglish, oldEnglishName}, {job.oldChinese, oldChineseName},
-                                          {job.newEnglish, newEnglishName}, job.match);
+        outcome.changes = DescribeChanges({job.oldEnglish, displayName(paths[0])}, {job.oldChinese, displayName(paths[1])},
+                                          {job.newEnglish, displayName(paths[2])}, job.match);
     }
 
-    view.setStatus(kSaving);
+    view.setStatus(status::kSaving);
     writeOutput(job.newEnglish, job.match, view.readPath(PathField::Output), files, outcome.written, codePage);
     if (view.readReportOption()) {
         outcome.written.push_back(writeReport(static_cast<int>(job.oldEnglish.dialogs.size()),
@@ -106,14 +132,14 @@ RunOutcome Execute(RunView& view, FileSystem& files, const CodePage& codePage, c
     zeroBars(view);
     if (!validate(view)) {
         view.setExecuteAndExitEnabled(true);
-        outcome.kind = RunOutcome::Kind::Invalid;
+        outcome.kind = RunOutcome::Kind::Failed;
         return outcome;
     }
 
     try {
         ReplacementJob job;
         runJob(job, view, files, codePage, extras, outcome);
-        view.setStatus(kDone);
+        view.setStatus(status::kDone);
         view.showCompletion();
     } catch (const RunStopped&) {
         outcome.kind = RunOutcome::Kind::Stopped;
@@ -129,7 +155,7 @@ RunOutcome Execute(RunView& view, FileSystem& files, const CodePage& codePage, c
     }
     view.setExecuteAndExitEnabled(true);
     zeroBars(view);
-    view.setStatus(kReady);
+    view.setStatus(status::kReady);
     return outcome;
 }
 

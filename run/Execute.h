@@ -19,8 +19,7 @@ namespace velb {
 struct RunOutcome {
     enum class Kind {
         Completed, ///< output (and report) written, completion dialog shown and closed
-        Invalid,   ///< a path field was empty; its message was shown
-        Failed,    ///< a file could not be read or written; the error box was shown
+        Failed,    ///< a path field was empty, or a file could not be read or written; the error box was shown
         Stopped,   ///< the view went away during the run; nothing further was done
     };
     Kind kind = Kind::Completed;
@@ -40,9 +39,9 @@ struct RunExtras {
     bool describeChanges = false;
 };
 
-/// Runs one job against the view. Files go through files (the real disk by default) and are
-/// read and written in codePage (the system's by default).
-RunOutcome Execute(RunView& view, FileSystem& files = diskFileSystem(), const CodePage& codePage = CodePage::system(),
-                   const RunExtras& extras = {});
+/// Runs one job against the view. Files go through files and are read and written in codePage.
+/// When a script gives the window's rule no dialog but holds headers of today's forms, the
+/// view is asked whether to read those instead (RunView::askReadEveryHeaderForm).
+RunOutcome Execute(RunView& view, FileSystem& files, const CodePage& codePage, const RunExtras& extras = {});
 
 } // namespace velb

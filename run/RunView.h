@@ -1,8 +1,8 @@
 #pragma once
 // The window as the run control sees it: what the engine reports through (ProgressView),
-// plus the buttons, the fields and options a run reads, the error box and the completion
-// dialog. The same run drives the Qt main window, the console of velb-batch and the
-// recording view of the tests. Text crosses it as UTF-16, the form the engine holds text in.
+// plus the buttons, the fields and options a run reads, the error box, the completion dialog
+// and the one question a run may ask. The same run drives the main windows, the console of
+// velb-batch and the recording view of the tests. Text crosses it as UTF-16, the form the engine holds text in.
 
 #include "DialogMatcher.h"
 #include "ProgressView.h"
@@ -35,6 +35,9 @@ public:
     virtual void showError(std::u16string_view message) = 0;
     /// Shows the completion dialog modally and returns when it has been closed.
     virtual void showCompletion() = 0;
+    /// Asks, with 是 and 否, whether the run should read the dialogs of every header form and
+    /// carry their translations string by string (see Execute); true for 是.
+    virtual bool askReadEveryHeaderForm(std::u16string_view question) = 0;
 };
 
 } // namespace velb

@@ -38,6 +38,7 @@ struct FuzzView : velb::RunView {
     bool readReportOption() override { return true; }
     void showError(std::u16string_view) override {}
     void showCompletion() override {}
+    bool askReadEveryHeaderForm(std::u16string_view) override { return false; }
 };
 
 velb::RunOutcome run(const std::array<std::string, 3>& scripts, OutputMode mode, velb::testing::MemoryFileSystem& files,
@@ -58,7 +59,7 @@ std::string carriedOver(const std::string& script) {
     velb::testing::QuietView quiet;
     const velb::CodePage& codePage = velb::CodePage::system();
     velb::loadLines(file, codePage, loaded.script, quiet);
-    velb::cutDialogs(loaded, quiet);
+    velb::cutDialogs(loaded, quiet, velb::HeaderRule::FixedImpure);
     std::map<std::u16string_view, std::u16string_view> lastOfName;
     for (const velb::Dialog& dialog : loaded.dialogs)
         lastOfName[dialog.name] = dialog.body;

@@ -4,11 +4,13 @@
 
 #include "Execute.h"
 #include "ErrorMessages.h"
+#include "Golden.h"
 #include "RecordingView.h"
 #include "ScriptText.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <tuple>
 
 namespace velb {
@@ -17,6 +19,10 @@ namespace {
 using testing::big5Bytes;
 using testing::MemoryFileSystem;
 using testing::RecordingView;
+
+std::string recording(const char* name, const std::vector<std::string>& calls) {
+    return testing::golden(std::filesystem::path(VELB_TEST_DATA) / "recordings" / name, testing::joinedLines(calls));
+}
 
 class ExecuteTest : public ::testing::Test {
 protected:
@@ -31,39 +37,42 @@ protected:
 };
 
 TEST_F(ExecuteTest, WholeRunShowsEveryPhaseInOrder) {
-    const RunOutcome outcome = Execute(view, files);
+    const RunOutcome outcome = Execute(view, files, testing::big5());
     EXPECT_EQ(outcome.kind, RunOutcome::Kind::Completed);
-    // clang-format off
-    const std::vector<std::string> expected = {
-        "disable", "clear list", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0",
-        "read path 1", "read path 2", "read path 3", "read path 4",
-        // old English: counting (status unchanged), loading, cutting (2 lines + 2 body lines)
-        "read path 1", "pump x2", "max 1 2",
-        "pump", "pos 1 1", "status 讀取中...", "pump", "pos 1 2", "status 讀取中...",
-        "status 進行資源檔案分析...", "pump x4",
-        // old Chinese: 3 lines, one dialog of 3 lines
-        "status 讀取資源檔...", "read path 2", "pump x3", "max 2 3",
-        "pump", "pos 2 1", "status 讀取中...", "pump", "pos 2 2", "status 讀取中...",
-        "pump", "pos 2 3", "status 讀取中...",
-        "status 進行資源檔分析...", "pump x6",
-        // new English: 5 lines, two dialogs of 2 lines
-        "status 讀取資源檔...", "read path 3", "pump x5", "max 3 5",
-        "pump", "pos 3 1", "status 讀取中...", "pump", "pos 3 2", "status 讀取中...",
-        "pump", "pos 3 3", "status 讀取中...", "pump", "pos 3 4", "status 讀取中...",
-        "pump", "pos 3 5", "status 讀取中...",
-        "status 進行資源檔分析...", "pump x9", "status 就緒...",
-        // matching: A is replaced, B is new
-        "read mode", "max 4 2", "status 比對替換製作中...", "pump", "pos 4 1",
-        "pump", "list+ B  →未替換\r\n", "pos 4 2",
-        // writing, report, completion, back to Ready
-        "status 完成替換，儲存中...", "read path 4", "read report", "status 工作完成...", "completion",
-        "enable", "pos 1 0", "pos 2 0", "pos 3 0", "pos 4 0", "status 就緒...",
-    };
-    // clang-format on
-    EXPECT_EQ(view.calls, expected);
+    EXPECT_EQ(testing::joinedLines(view.calls), recording("whole_run.txt", view.calls));
     EXPECT_EQ(outcome.written, files.writes);
     EXPECT_EQ(files.writes, (std::vector<std::filesystem::path>{u8"/out/new_已翻譯.rc", u8"/out/new_未翻譯.rc",
-                                                                u8"/work/Velb報告.txt"}));
+                                                                u8"/home/translator/Velb報告.txt"}));
+}
+
+// Scripts of today's header forms: the run asks once, names the first script that gave the
+// window's rule no dialog, and on 是 cuts all three again and carries string by string,
+// exactly as velb-batch --any-dialog --strings does; on 否 it goes on as before.
+TEST_F(ExecuteTest, TodaysHeaderFormsAreReadWhenTheUserSaysSo) {
+    files.files["/in/old_en.rc"] = big5Bytes("A DIALOGEX 0, 0, 9, 9\nBEGIN\n  LTEXT \"Hi\",1,0,0,9,9\nEND\n");
+    files.files["/in/old_zh.rc"] = big5Bytes("A DIALOG FIXED IMPURE\n中\nEND\nA DIALOGEX 0, 0, 9, 9\nBEGIN\n  "
+                                             "LTEXT \"嗨\",1,0,0,9,9\nEND\n");
+    files.files["/in/new_en.rc"] = big5Bytes("A DIALOGEX 0, 0, 9, 9\nBEGIN\n  LTEXT \"Hi\",1,0,0,9,9\n  "
+                                             "LTEXT \"Hi\",2,0,0,9,9\nEND\n");
+    std::vector<std::string> calls;
+    std::map<bool, std::map<std::filesystem::path, std::string>> written;
+    for (const bool answer : {false, true}) {
+        MemoryFileSystem disk = files;
+        RecordingView asked;
+        asked.paths = view.paths;
+        asked.readEveryForm = answer;
+        EXPECT_EQ(Execute(asked, disk, testing::big5()).kind, RunOutcome::Kind::Completed);
+        calls.insert(calls.end(), asked.calls.begin(), asked.calls.end());
+        written[answer] = disk.files;
+    }
+    EXPECT_EQ(testing::joinedLines(calls), recording("todays_forms.txt", calls));
+
+    MemoryFileSystem disk = files;
+    RecordingView batch;
+    batch.paths = view.paths;
+    Execute(batch, disk, testing::big5(), {HeaderRule::AnyForm, Carrying::Strings, false});
+    EXPECT_EQ(written[true], disk.files);
+    EXPECT_NE(written[false], disk.files);
 }
 
 TEST_F(ExecuteTest, FailedFileIsNamedWithItsReasonAndTheWindowReturnsToReady) {
@@ -77,15 +86,15 @@ TEST_F(ExecuteTest, FailedFileIsNamedWithItsReasonAndTheWindowReturnsToReady) {
          "無法寫入檔案「/out/new_已翻譯.rc」：路徑或檔名太長。"},
         {u8"/out/new_未翻譯.rc", 1, std::errc::no_space_on_device,
          "無法寫入檔案「/out/new_未翻譯.rc」：磁碟空間不足。"},
-        {u8"/work/Velb報告.txt", 2, std::errc::read_only_file_system,
-         "無法寫入檔案「/work/Velb報告.txt」：磁碟是唯讀的。"},
+        {u8"/home/translator/Velb報告.txt", 2, std::errc::read_only_file_system,
+         "無法寫入檔案「/home/translator/Velb報告.txt」：磁碟是唯讀的。"},
     };
     for (const auto& [path, writesBefore, error, message] : cases) {
         MemoryFileSystem disk = files;
         disk.failing[path] = error;
         RecordingView failing;
         failing.paths = view.paths;
-        const RunOutcome outcome = Execute(failing, disk);
+        const RunOutcome outcome = Execute(failing, disk, testing::big5());
         EXPECT_EQ(outcome.kind, RunOutcome::Kind::Failed);
         EXPECT_EQ(outcome.written, disk.writes);
         const std::vector<std::string> ready = {
@@ -108,7 +117,7 @@ TEST_F(ExecuteTest, RunOutOfMemoryEndsWithAMessage) {
     struct ExhaustedFileSystem : MemoryFileSystem {
         std::unique_ptr<InputFile> open(const std::filesystem::path&) override { throw std::bad_alloc(); }
     } exhausted;
-    EXPECT_EQ(Execute(view, exhausted).kind, RunOutcome::Kind::Failed);
+    EXPECT_EQ(Execute(view, exhausted, testing::big5()).kind, RunOutcome::Kind::Failed);
     EXPECT_EQ(view.calls[view.calls.size() - 7], "error 記憶體不足，無法完成這次工作。");
     EXPECT_EQ(view.calls.back(), "status 就緒...");
 }
@@ -116,13 +125,13 @@ TEST_F(ExecuteTest, RunOutOfMemoryEndsWithAMessage) {
 TEST_F(ExecuteTest, ClosedWindowStopsTheRunAtTheNextPump) {
     // Closing at every pump of a whole run: the run stops there, touches the view no more and
     // writes nothing.
-    ASSERT_EQ(Execute(view, files).kind, RunOutcome::Kind::Completed);
+    ASSERT_EQ(Execute(view, files, testing::big5()).kind, RunOutcome::Kind::Completed);
     files.writes.clear();
     for (int closeAt = 1; closeAt <= view.pumps; ++closeAt) {
         RecordingView closing;
         closing.paths = view.paths;
         closing.onPump = [closeAt](int pump) { return pump < closeAt; };
-        EXPECT_EQ(Execute(closing, files).kind, RunOutcome::Kind::Stopped);
+        EXPECT_EQ(Execute(closing, files, testing::big5()).kind, RunOutcome::Kind::Stopped);
         EXPECT_TRUE(closing.calls.back().starts_with("pump"));
     }
     EXPECT_TRUE(files.writes.empty());

@@ -47,7 +47,7 @@ struct MemoryFileSystem : FileSystem {
         writes.push_back(path);
     }
     // Ending in a separator, so that a file's path in it reads the same on every platform.
-    std::filesystem::path currentDirectory() override { return "/work/"; }
+    std::filesystem::path currentDirectory() override { return "/home/translator/"; }
 
     void fail(FileError::Operation operation, const std::filesystem::path& path, std::errc otherwise) const {
         const auto failure = failing.find(path);

@@ -18,6 +18,7 @@ public:
     std::array<std::u16string, 4> paths;
     OutputMode mode = OutputMode::Separate;
     bool report = true;
+    bool readEveryForm = false; ///< the answer to the question of other header forms
     /// Called at every pump with the pump's number (from 1); false stops the run.
     std::function<bool(int)> onPump = [](int) { return true; };
 
@@ -54,6 +55,10 @@ public:
         return onPump(++pumps);
     }
     void showCompletion() override { record("completion"); }
+    bool askReadEveryHeaderForm(std::u16string_view question) override {
+        record("ask " + toUtf8(question));
+        return readEveryForm;
+    }
 
 private:
     void record(std::string call) { calls.push_back(std::move(call)); }

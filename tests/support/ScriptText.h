@@ -37,7 +37,7 @@ inline void cutScript(std::string_view utf8, LoadedScript& into) {
     QuietView view;
     StringFile file(big5Bytes(utf8));
     loadLines(file, big5(), into.script, view);
-    cutDialogs(into, view);
+    cutDialogs(into, view, HeaderRule::FixedImpure);
 }
 
 } // namespace velb::testing
