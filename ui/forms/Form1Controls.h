@@ -47,7 +47,7 @@ inline constexpr ControlRow kProgressFrame[] = {
 
 inline constexpr ControlRow kStatusStrip[] = {
     {"Frame4", Frame, nullptr, {180, 5820, 8565, 495}, "", 3},
-    {"Label1", Label, "Frame4", {90, 210, 495, 180}, "就緒...", 4},
+    {"Label1", Label, "Frame4", {90, 210, 495, 180}, "", 4}, // the status line, Ready once the window is built
 };
 
 // The two option buttons are the members 0 and 1 of the group Option1.

@@ -1,58 +1,41 @@
 #pragma once
-// The main window ("Form1"): the four path fields with their Browse buttons, the output
-// options, the report box, the progress bars, the status line and the list of dialogs
-// left unreplaced. Its Execute button hands the window itself, as the RunView, to the
-// run control, which runs the whole job inside the click.
-//
-// A run calls the view for every line it reads, so the setters only remember the latest
-// values; the widgets catch up, and pending events are processed, about every 16 ms and
-// always before a modal dialog opens. Closing the window during a run only hides it: the
-// run learns at its next event pump that it must stop, and the window outlives the click.
+// The main window ("Form1") of the Qt front end: its frames built from the window's tables,
+// and its controls as the port of the window's logic (Form1Logic), which does what the
+// buttons ask and is the run's view.
 
-#include "ModalDialogs.h"
+#include <Form1Logic.h>
 
-#include <LatestRunState.h>
-#include <RunView.h>
-
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
-#include <array>
 #include <memory>
-#include <string>
-
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class QRadioButton;
 
 namespace velb {
 
 class AboutBox;
-class ListBox;
 
-class Form1 : public QWidget, public RunView {
+class Form1 : public QWidget, public Form1Port {
     Q_OBJECT
 
 public:
+    /// Scripts are read and written in the system's code page; tests give dialogs that answer
+    /// in the user's stead.
     explicit Form1(std::unique_ptr<ModalDialogs> dialogs = nullptr);
     ~Form1() override;
 
-    void setExecuteAndExitEnabled(bool enabled) override;
-    void clearUnreplacedList() override;
-    void addUnreplaced(std::u16string_view line) override;
-    void setStatus(std::u16string_view status) override;
-    void setBarMaximum(Bar bar, int maximum) override;
-    void setBarPosition(Bar bar, int position) override;
-    std::filesystem::path readPath(PathField field) override;
-    OutputMode readOutputMode() override;
-    bool readReportOption() override;
-    void showError(std::u16string_view message) override;
-    [[nodiscard]] bool pumpEvents() override;
-    void showCompletion() override;
+    Form1Logic& logic() { return m_logic; }
+
+    void setText(std::string_view control, std::u16string_view text) override;
+    void setBar(std::string_view control, int maximum, int position) override;
+    void setEnabled(std::string_view control, bool enabled) override;
+    bool isChecked(std::string_view control) override;
+    std::filesystem::path path(std::string_view control) override;
+    std::string focusedControl() override;
+    void giveFocus(std::string_view control) override;
+    void repaint() override { QWidget::repaint(); }
+    void pump() override;
+    void showAbout() override;
+    void close() override { QWidget::close(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,40 +49,15 @@ private:
     void buildStatusStrip();
     void buildOutputFrame();
     void buildCommandButtons();
-    void findControls();
     void connectCommands();
-
-    void browse(PathField field);
-    void execute();
-    void showAbout();
     // Execute looks like the default button unless the focus is on another button, which
     // answers Enter itself.
     void showDefaultButton(QWidget* focused);
-
-    // Pushes the values the run has set since the last time into the widgets.
-    void showRunState();
+    QWidget* control(std::string_view name) const;
 
     std::unique_ptr<ModalDialogs> m_dialogs;
+    Form1Logic m_logic;
     QPointer<AboutBox> m_about;
-    // The file name every Browse dialog starts from: the path last chosen with any of them.
-    QString m_sharedFileName;
-    bool m_closing = false;
-
-    // The latest values of a run, shown by showRunState().
-    LatestRunState m_shown;
-    QElapsedTimer m_sinceLastPump;
-    int m_callsSinceClockCheck = 0;
-
-    std::array<QLineEdit*, 4> m_pathFields{};
-    std::array<QPushButton*, 4> m_browseButtons{};
-    std::array<QProgressBar*, 4> m_bars{};
-    QLabel* m_statusLine = nullptr;
-    ListBox* m_unreplacedBox = nullptr;
-    QCheckBox* m_reportBox = nullptr;
-    QRadioButton* m_mergedOption = nullptr;
-    QPushButton* m_executeButton = nullptr;
-    QPushButton* m_aboutButton = nullptr;
-    QPushButton* m_exitButton = nullptr;
 };
 
 } // namespace velb

@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
         velb::CodePage::system();
     } catch (const velb::UnsupportedCodePage& error) {
         // Scripts in a code page the program cannot carry exactly are never touched.
-        velb::QtModalDialogs().showError(nullptr, QString::fromStdU16String(velb::unsupportedCodePageMessage(error)));
+        velb::QtModalDialogs().showError(velb::unsupportedCodePageMessage(error));
         return 1;
     }
     velb::Form1 window;

@@ -4,7 +4,6 @@
 #include "Form1.h"
 #include "MessageLoop.h"
 #include "SystemDialogs.h"
-#include "WideText.h"
 
 #include <CodePage.h>
 #include <ErrorMessages.h>
@@ -14,8 +13,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         velb::CodePage::system();
     } catch (const velb::UnsupportedCodePage& error) {
         // Scripts in a code page the program cannot carry exactly are never touched.
-        velb::win32::SystemDialogs().showError(
-            nullptr, std::wstring(velb::win32::asWide(velb::unsupportedCodePageMessage(error))));
+        velb::win32::SystemDialogs().showError(velb::unsupportedCodePageMessage(error));
         return 1;
     }
     velb::win32::Form1 window;
