@@ -18,7 +18,6 @@ namespace velb {
 /// separate pair is named after the output path up to the first ".rc" (any letter case) of
 /// its file-name part, or the whole path when there is none. Throws FileError.
 void writeOutput(const LoadedScript& newEnglish, const MatchResult& match, const std::filesystem::path& outputPath,
-                 FileSystem& files, std::vector<std::filesystem::path>& written,
-                 const CodePage& codePage);
+                 FileSystem& files, std::vector<std::filesystem::path>& written, const CodePage& codePage);
 
 } // namespace velb

@@ -90,8 +90,8 @@ void runJob(ReplacementJob& job, RunView& view, FileSystem& files, const CodePag
                 outcome.otherFormHeaders[i] = countOtherFormHeaders(scripts[i]->script);
         }
         const std::optional<std::size_t> passedOver = firstPassedOver(outcome);
-        if (passedOver && view.askReadEveryHeaderForm(readEveryFormQuestion(paths[*passedOver],
-                                                                            outcome.otherFormHeaders[*passedOver]))) {
+        if (passedOver && view.askReadEveryHeaderForm(
+                              readEveryFormQuestion(paths[*passedOver], outcome.otherFormHeaders[*passedOver]))) {
             // As velb-batch --any-dialog --strings: the scripts are cut again, shown as at first.
             extras.headers = HeaderRule::AnyForm;
             extras.carrying = Carrying::Strings;
@@ -110,8 +110,9 @@ void runJob(ReplacementJob& job, RunView& view, FileSystem& files, const CodePag
         job.match.outside = carryOutsideDialogs(job.oldEnglish, job.oldChinese, job.newEnglish);
     outcome.unreplacedList = job.match.unreplacedList;
     if (extras.describeChanges) {
-        outcome.changes = DescribeChanges({job.oldEnglish, displayName(paths[0])}, {job.oldChinese, displayName(paths[1])},
-                                          {job.newEnglish, displayName(paths[2])}, job.match);
+        outcome.changes =
+            DescribeChanges({job.oldEnglish, displayName(paths[0])}, {job.oldChinese, displayName(paths[1])},
+                            {job.newEnglish, displayName(paths[2])}, job.match);
     }
 
     view.setStatus(status::kSaving);

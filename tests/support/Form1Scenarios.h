@@ -36,7 +36,8 @@ public:
         std::string line = std::string(when) + ": " + m_window.text("Label1");
         for (const char* bar : {"ProgressBar1", "ProgressBar2", "ProgressBar3", "ProgressBar4"})
             line += " " + m_window.bar(bar);
-        add(line + (m_window.isEnabled("Command5") ? " Execute" : "") + (m_window.isEnabled("Command7") ? " Exit" : ""));
+        add(line + (m_window.isEnabled("Command5") ? " Execute" : "") +
+            (m_window.isEnabled("Command7") ? " Exit" : ""));
     }
     /// What the modal dialogs were asked and shown since the last time.
     void dialogs() {
@@ -214,8 +215,8 @@ inline void aboutBoxLife(WindowDriver& window, ScenarioLog& log) {
     window.click("Command6");
     log.add("About boxes: " + std::to_string(window.aboutBoxesShown()));
     window.click("Command7");
-    log.add(std::string(window.isShown() ? "shown" : "closed") + ", About boxes: " +
-            std::to_string(window.aboutBoxesShown()));
+    log.add(std::string(window.isShown() ? "shown" : "closed") +
+            ", About boxes: " + std::to_string(window.aboutBoxesShown()));
     window.press(WindowDriver::Key::Enter);
     log.add("About boxes: " + std::to_string(window.aboutBoxesShown()));
 }
@@ -239,10 +240,12 @@ inline const Scenario<WindowDriver> kWindowScenarios[] = {
 };
 
 /// Runs a scenario against a fresh window and returns its log and the golden file's text.
-template <typename Driver> std::pair<std::string, std::string> playScenario(Driver& window, const Scenario<Driver>& scenario) {
+template <typename Driver>
+std::pair<std::string, std::string> playScenario(Driver& window, const Scenario<Driver>& scenario) {
     ScenarioLog log(window);
     scenario.run(window, log);
-    return {log.text(), golden(scenarioData() / "windows/scenarios" / (std::string(scenario.name) + ".txt"), log.text())};
+    return {log.text(),
+            golden(scenarioData() / "windows/scenarios" / (std::string(scenario.name) + ".txt"), log.text())};
 }
 
 } // namespace velb::testing

@@ -72,9 +72,9 @@ public:
 
 private:
     static constexpr std::pair<Qt::Key, Qt::KeyboardModifier> kKeys[] = {{Qt::Key_Tab, Qt::NoModifier},
-                                                                          {Qt::Key_Return, Qt::NoModifier},
-                                                                          {Qt::Key_Escape, Qt::NoModifier},
-                                                                          {Qt::Key_E, Qt::AltModifier}};
+                                                                         {Qt::Key_Return, Qt::NoModifier},
+                                                                         {Qt::Key_Escape, Qt::NoModifier},
+                                                                         {Qt::Key_E, Qt::AltModifier}};
     velb::testing::QueuedDialogs* m_dialogs = new velb::testing::QueuedDialogs;
 
 public:
@@ -113,8 +113,8 @@ private slots:
     void scenario() {
         QFETCH(const void*, scenario);
         QtWindow window;
-        const bool needsKeys = std::ranges::any_of(velb::testing::kWindowScenarios,
-                                                   [&](const auto& s) { return &s == scenario; });
+        const bool needsKeys =
+            std::ranges::any_of(velb::testing::kWindowScenarios, [&](const auto& s) { return &s == scenario; });
         const auto [seen, expected] =
             needsKeys ? velb::testing::playScenario<WindowDriver>(
                             window, *static_cast<const velb::testing::Scenario<WindowDriver>*>(scenario))
@@ -125,7 +125,8 @@ private slots:
 
     void listWrapsAtBlanksAndCopiesAsGiven() {
         QtWindow window;
-        const QString list = QString::fromUtf8("IDD_OPTIONS  →未替換\r\nIDD_FIND  →未替換\r\nIDD_PROGRESS  →未替換\r\n");
+        const QString list =
+            QString::fromUtf8("IDD_OPTIONS  →未替換\r\nIDD_FIND  →未替換\r\nIDD_PROGRESS  →未替換\r\n");
         auto* box = window.get<QTextEdit>("Text5");
         box->setProperty("list", list);
         // Too long for one line, the first entry wraps at its blanks, never inside the arrow's

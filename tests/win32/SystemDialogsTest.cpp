@@ -1,15 +1,19 @@
 // The modal dialogs as the main window opens them: the error box titled "錯誤訊息" with its
-// one OK button and no icon, the open dialog with the filter list and the shared file name,
-// which a cancel leaves without a name, and the completion dialog, which locks its owner.
+// one OK button and no icon, the question titled "Velbrix" with 是 and 否, the open dialog
+// with the filter list and the shared file name, which a cancel leaves without a name, and
+// the completion dialog, which locks its owner.
 
 #include "WindowTesting.h"
 
 #include <Form1.h>
 #include <SystemDialogs.h>
 
+#include <Golden.h>
+
 #include <functional>
 
 using namespace velb::testing;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -39,20 +43,30 @@ std::vector<std::string> comboItems(HWND combo) {
 
 } // namespace
 
-TEST(SystemDialogs, ErrorBoxHasOneOkButtonAndNoIcon) {
+TEST(SystemDialogs, ErrorBoxHasOneOkButtonAndNoIconAndTheQuestionYesAndNo) {
     std::vector<std::string> seen;
-    whenOpen([&] {
-        const HWND box = FindWindowW(L"#32770", L"錯誤訊息");
-        if (!box)
-            return false;
-        seen = {textOf(GetDlgItem(box, 0xFFFF)), textOf(GetDlgItem(box, IDOK)),
-                GetDlgItem(box, IDCANCEL) ? "cancel" : "no cancel",
-                SendDlgItemMessageW(box, 0x0440, STM_GETICON, 0, 0) ? "icon" : "no icon"};
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return true;
-    });
-    velb::win32::SystemDialogs().showError(nullptr, L"您未指定【舊版英文】資料!");
-    EXPECT_EQ(seen, (std::vector<std::string>{"您未指定【舊版英文】資料!", "確定", "no cancel", "no icon"}));
+    const auto answer = [&](const wchar_t* title, int button) {
+        whenOpen([&seen, title, button] {
+            const HWND box = FindWindowW(L"#32770", title);
+            if (!box)
+                return false;
+            const HWND yes = GetDlgItem(box, IDYES);
+            seen.insert(seen.end(), {textOf(GetDlgItem(box, 0xFFFF)), textOf(GetDlgItem(box, IDOK)),
+                                     yes ? textOf(yes) + " " + textOf(GetDlgItem(box, IDNO)) : "no yes",
+                                     GetDlgItem(box, IDCANCEL) ? "cancel" : "no cancel",
+                                     SendDlgItemMessageW(box, 0x0440, STM_GETICON, 0, 0) ? "icon" : "no icon"});
+            PostMessageW(box, WM_COMMAND, button, 0);
+            return true;
+        });
+    };
+    answer(L"錯誤訊息", IDOK);
+    velb::win32::SystemDialogs().showError(u"您未指定【舊版英文】資料!");
+    for (const int button : {IDYES, IDNO}) {
+        answer(L"Velbrix", button);
+        seen.push_back(velb::win32::SystemDialogs().askYesNo(u"要讀取這些對話框嗎？") ? "是" : "否");
+    }
+    EXPECT_EQ(joinedLines(seen),
+              golden(fs::path(VELB_TEST_DATA) / "windows/win32/message_boxes.txt", joinedLines(seen)));
 }
 
 TEST(SystemDialogs, OpenDialogOffersTheFilterAndTheSharedNameAndMayBeCancelled) {
@@ -68,9 +82,7 @@ TEST(SystemDialogs, OpenDialogOffersTheFilterAndTheSharedNameAndMayBeCancelled) 
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         return true;
     });
-    const auto chosen =
-        velb::win32::SystemDialogs().chooseFile(nullptr, velb::win32::ModalDialogs::FileDialog::Open,
-                                                L"VC++ 資源檔(*.rc)|*.rc|所有類型(*.*)|*.*", L"old_en.rc");
+    const auto chosen = velb::win32::SystemDialogs().chooseFile(velb::ModalDialogs::FileDialog::Open, u"old_en.rc");
     EXPECT_FALSE(chosen);
     EXPECT_EQ(filter, (std::vector<std::string>{"VC++ 資源檔(*.rc)", "所有類型(*.*)"}));
     EXPECT_EQ(name, "old_en.rc");
@@ -88,7 +100,7 @@ TEST(SystemDialogs, CompletionDialogLocksTheMainWindowUntilClosed) {
         click(FindWindowExW(dialog, nullptr, L"BUTTON", nullptr));
         return true;
     });
-    velb::win32::SystemDialogs().showCompletion(form.handle());
+    velb::win32::SystemDialogs(form.handle()).showCompletion();
     EXPECT_EQ(seen, "main window locked");
     EXPECT_TRUE(IsWindowEnabled(form.handle()));
 }

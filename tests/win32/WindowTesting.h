@@ -1,18 +1,13 @@
 #pragma once
 // What the Win32 window tests share: the user's keys as the dialog manager receives them,
-// the texts and places of controls, and a stand-in for the main window's modal dialogs with
-// queued answers.
+// and the texts and places of controls.
 
 #include <MessageLoop.h>
-#include <ModalDialogs.h>
 #include <WideText.h>
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
 #include <string>
-#include <vector>
 
 namespace velb::testing {
 
@@ -65,28 +60,5 @@ inline void checkWindow(HWND window, const char* title, SIZE size) {
     EXPECT_EQ(client.cy, size.cy);
     EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
 }
-
-struct StandInDialogs : win32::ModalDialogs {
-    std::deque<std::wstring> fileAnswers;
-    std::vector<std::wstring> fileRequests; ///< "open|filter|preset name" or "save|…"
-    std::vector<std::string> errors;
-    int completions = 0;
-    std::function<void()> whileCompletionOpen = [] {};
-
-    std::optional<std::wstring> chooseFile(HWND, FileDialog kind, const std::wstring& filter,
-                                           const std::wstring& preset) override {
-        fileRequests.push_back((kind == FileDialog::Save ? L"save|" : L"open|") + filter + L"|" + preset);
-        if (fileAnswers.empty())
-            return std::nullopt;
-        auto answer = fileAnswers.front();
-        fileAnswers.pop_front();
-        return answer;
-    }
-    void showError(HWND, const std::wstring& message) override { errors.push_back(narrow(message)); }
-    void showCompletion(HWND) override {
-        ++completions;
-        whileCompletionOpen();
-    }
-};
 
 } // namespace velb::testing

@@ -45,7 +45,8 @@ std::optional<std::u16string> QtModalDialogs::chooseFile(FileDialog kind, std::u
 }
 
 void QtModalDialogs::showError(std::u16string_view message) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("錯誤訊息"), toQString(message), QMessageBox::NoButton, m_owner);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("錯誤訊息"), toQString(message), QMessageBox::NoButton,
+                    m_owner);
     box.addButton(QStringLiteral("確定"), QMessageBox::AcceptRole);
     showBox(box);
 }
