@@ -5,7 +5,7 @@
 //
 // The modal dialogs are a stand-in that answers at once: a real dialog runs its own event
 // loop, which would hide the gaps and add the time a user takes. The window is Form1 itself,
-// with setStatus observed so that a gap can be placed in the run even when the status line
+// with the status line's text observed so that a gap can be placed in the run even when the status line
 // was not repainted during it, and so that the writing of the output, which processes no
 // events by design, is told apart from the rest.
 //
@@ -17,6 +17,7 @@
 
 #include <Form1.h>
 #include <QueuedDialogs.h>
+#include <StatusCaptions.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,7 +33,7 @@
 
 namespace {
 
-constexpr std::u16string_view kSaving = u"完成替換，儲存中...";
+constexpr std::u16string_view kSaving = velb::status::kSaving;
 
 struct Gap {
     qint64 nanoseconds = -1;
@@ -47,22 +48,21 @@ struct Gap {
 };
 
 // The main window, unchanged but for noting each status the run sets and when the output
-// writing begins; its pump() is called at every moment the window processes its events.
+// writing begins; its notePump() is called at every moment the window processes its events.
 class WatchedWindow : public velb::Form1 {
 public:
     explicit WatchedWindow(std::unique_ptr<velb::ModalDialogs> dialogs) : Form1(std::move(dialogs)) {
         m_statusLine = findChild<QLabel*>(QStringLiteral("Label1"));
     }
 
-    void setStatus(std::u16string_view status) override {
-        // The run sets its caption once per line; only a change is worth remembering.
-        if (status != m_lastStatus) {
-            m_lastStatus.assign(status);
-            m_statusesInGap.append(QString::fromStdU16String(m_lastStatus));
-            if (status == kSaving)
+    void setText(std::string_view control, std::u16string_view text) override {
+        // The window shows a status as soon as the run sets a new one.
+        if (control == "Label1") {
+            m_statusesInGap.append(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+            if (text == kSaving)
                 m_savingAt = m_clock.nsecsElapsed();
         }
-        Form1::setStatus(status);
+        Form1::setText(control, text);
     }
 
     void startRun() {
@@ -71,7 +71,7 @@ public:
         m_lastStatusLine = m_statusLine->text();
     }
 
-    void pump() {
+    void notePump() {
         const qint64 now = m_clock.nsecsElapsed();
         const Gap gap{now - m_lastPump, m_lastPump, m_lastStatusLine, m_statusesInGap};
         keepLonger(longest, gap);
@@ -108,7 +108,6 @@ private:
     qint64 m_lastPump = 0;
     qint64 m_savingAt = -1;
     QString m_lastStatusLine;
-    std::u16string m_lastStatus;
     QStringList m_statusesInGap;
 };
 
@@ -135,7 +134,7 @@ int main(int argc, char** argv) {
     // The paths go in as a user puts them: a Browse button, then the chosen file.
     const char* browseButtons[] = {"Command1", "Command2", "Command3", "Command4"};
     for (int i = 0; i < 4; ++i) {
-        answers.fileAnswers << paths[i];
+        answers.fileAnswers.push_back(paths[i].toStdU16String());
         control<QPushButton>(window, browseButtons[i])->click();
     }
     control<QRadioButton>(window, "Option1_1")->setChecked(true);
@@ -144,17 +143,18 @@ int main(int argc, char** argv) {
 
     QTimer pumpWatch;
     pumpWatch.setInterval(0);
-    QObject::connect(&pumpWatch, &QTimer::timeout, &window, &WatchedWindow::pump);
+    QObject::connect(&pumpWatch, &QTimer::timeout, &window, &WatchedWindow::notePump);
     pumpWatch.start();
     window.startRun();
     // The run happens inside the click; the events processed right after it end the last gap.
+    answers.shown.clear(); // the Browse dialogs
     control<QPushButton>(window, "Command5")->click();
     const qint64 runTime = window.elapsed();
     QApplication::processEvents();
     pumpWatch.stop();
 
-    if (answers.completions != 1 || !answers.errors.isEmpty()) {
-        std::fprintf(stderr, "the run did not complete: %s\n", qPrintable(answers.errors.join(QChar(u'\n'))));
+    if (answers.shown != std::vector<std::string>{"completion"}) {
+        std::fprintf(stderr, "the run did not complete: %s\n", answers.shown.empty() ? "" : answers.shown[0].c_str());
         return 1;
     }
     std::printf("run\t%.3f\n", runTime / 1e9);

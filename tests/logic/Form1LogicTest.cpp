@@ -81,7 +81,7 @@ TEST_P(Form1LogicScenario, SeesWhatItsFileSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, Form1LogicScenario, ::testing::ValuesIn(kLogicScenarios),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace velb::testing
