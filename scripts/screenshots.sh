@@ -2,7 +2,8 @@
 # Starts the program on a virtual 96 DPI screen with a window manager (openbox), works it as
 # a user would (About, the four Browse buttons, Execute on the example scripts) and saves
 # what the screen shows into docs/, each window with its frame: the main window at start-up,
-# the main window with the completion dialog open, and the About box. Needs Xvfb, openbox,
+# the main window with the completion dialog open, the About box, and the question asked of
+# scripts of today's header forms. Needs Xvfb, openbox,
 # xdotool and ImageMagick. With --windows it does the same with the Windows program under Wine,
 # in the Windows build's Wine prefix, and saves the pictures as docs/windows-*.png.
 #
@@ -91,6 +92,18 @@ eval "$(xwininfo -id "$frame" | awk '/Absolute upper-left X/{print "X="$NF} /Abs
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "${picture}completion.png"
 typeInto "$completion" key Return
 
+# Scripts of today's header forms: the window asks before it reads them, and 是 reads them.
+cp tests/data/strings/old_en.rc tests/data/strings/old_zh.rc tests/data/strings/new_en.rc "$work"
+browse 374 54 "$(nameOf "$work/old_en.rc")"
+browse 374 84 "$(nameOf "$work/old_zh.rc")"
+browse 374 144 "$(nameOf "$work/new_en.rc")"
+click 510 322 # Execute
+question="$(window "^Velbrix$")"
+import -frame -window "$question" "${picture}question.png"
+typeInto "$question" key Return
+completion="$(window "^轉換完成!$")"
+typeInto "$completion" key Return
+
 click 548 367 # Exit
 wait "$velb"
-echo "saved ${picture}main-window.png ${picture}completion.png ${picture}about.png"
+echo "saved ${picture}main-window.png ${picture}completion.png ${picture}about.png ${picture}question.png"

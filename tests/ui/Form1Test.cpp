@@ -24,7 +24,12 @@ public:
 
     velb::testing::QueuedDialogs& dialogs() override { return *m_dialogs; }
     velb::Form1Logic& logic() override { return form.logic(); }
-    void click(std::string_view control) override { get<QAbstractButton>(control)->click(); }
+    void click(std::string_view control) override {
+        get<QAbstractButton>(control)->click();
+        // The About box takes the keys once the window manager has made it active.
+        if (control == "Command6" && QApplication::activeWindow() != aboutBoxes().constFirst())
+            QVERIFY(QTest::qWaitForWindowActive(aboutBoxes().constFirst()));
+    }
     void fill(std::string_view field, const std::u16string& path) override {
         get<QLineEdit>(field)->setText(QString::fromStdU16String(path));
     }
@@ -48,7 +53,8 @@ public:
     void press(Key key) override {
         // The offscreen platform activates no window once the main window has closed: the key
         // then goes to the focus of the window still shown.
-        QWidget* focused = QApplication::focusWidget();
+        const QWidget* active = QApplication::activeWindow();
+        QWidget* focused = active && active->isVisible() ? active->focusWidget() : nullptr;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if ((!focused || !focused->isVisible()) && window->isVisible() && window->focusWidget())
                 focused = window->focusWidget();
@@ -60,14 +66,17 @@ public:
                         kKeys[static_cast<int>(key)].second);
         if (key == Key::AltE)
             QTest::qWaitFor([&] { return isChecked("Check1") != ticked; });
+        // The event loop's turn before the user's next action, in which a closed box is deleted.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void pressAtNextPump(Key key) override {
         QTimer::singleShot(0, [this, key] { press(key); });
     }
-    int aboutBoxesShown() override {
-        const auto windows = QApplication::topLevelWidgets();
-        return static_cast<int>(std::ranges::count_if(
-            windows, [](const QWidget* w) { return w->objectName() == "frmAbout" && w->isVisible(); }));
+    int aboutBoxesShown() override { return static_cast<int>(aboutBoxes().size()); }
+    static QWidgetList aboutBoxes() {
+        QWidgetList boxes = QApplication::topLevelWidgets();
+        boxes.removeIf([](const QWidget* w) { return w->objectName() != "frmAbout" || !w->isVisible(); });
+        return boxes;
     }
 
 private:
