@@ -1,39 +1,9 @@
 #pragma once
-// What the windows show, written out here (not taken from the tables) so that a typo in a
-// caption fails; the Qt and the Win32 window tests both check these rows. Texts are UTF-8.
-
-#include <utility>
+// What the main window shows at the keyboard and over a run, written out here (not taken from
+// the tables) so that a typo fails; the Qt and the Win32 window tests both check these. How the
+// windows start is in their snapshots under tests/data/windows. Texts are UTF-8.
 
 namespace velb::testing {
-
-using NamedText = std::pair<const char*, const char*>;
-
-inline constexpr const char* kForm1Title = "Velbrix 對話框比對程式 for VC++";
-inline constexpr NamedText kForm1Texts[] = {
-    {"Frame1", "資源檔資訊"},  {"Frame2", "舊版資料"},     {"Label2", "英文版:"},
-    {"Frame5", "處理進度"},    {"Command2", "瀏覽"},       {"Label1", "就緒..."},
-    {"Frame8", "未替換項目"},  {"Check1", "產生報告(&E)"}, {"Text5", "這裡將會顯示未替換的對話框名稱。"},
-    {"Option1_0", "合併輸出"}, {"Option1_1", "分開輸出"},  {"Command5", "執行!"},
-    {"Command6", "關於..."},   {"Command7", "結束"},
-};
-/// The focus from Text1 through fourteen presses of Tab.
-inline constexpr const char* kForm1TabOrder =
-    "Text1 Text2 Text3 Text4 Command1 Command2 Command3 Command4 Command5 Command6 Command7 Check1 Text5 Option1_1 "
-    "Text1";
-
-inline constexpr const char* kAboutTitle = "關於 Velbrix...";
-inline constexpr NamedText kAboutTexts[] = {
-    {"lblTitle", "Velbrix"},
-    {"lblVersion", "版本 1.1 beta 1217"},
-    {"lblDescription", "這是一支用來處理資源檔的小程式，它可以將您之前所翻譯過的舊版資源檔，拿出來與新版"
-                       "對照，一但內容相符就會替您置換過去，省去相當的時間進行人工比較，歡迎使用。"},
-    {"Label1", "程式設計:"},
-    {"lblDisclaimer", "Velbrix 開發團隊 <velbrix@example.com>"},
-    {"cmdOK", "確定"},
-};
-
-inline constexpr const char* kCompletionTitle = "轉換完成!";
-inline constexpr NamedText kCompletionTexts[] = {{"Label1", "成功轉換完成！"}, {"OKButton", "確定"}};
 
 /// The status line, each bar as position/maximum, and which of Execute and Exit are enabled,
 /// over the examples: while the completion dialog is open, and after it.

@@ -1,7 +1,6 @@
 #pragma once
-// What the Win32 window tests share: the user's keys as the dialog manager receives them,
-// the texts and places of controls, and a stand-in for the main window's modal dialogs with
-// queued answers.
+// What the Win32 window tests share: the texts of controls, the user's keys as the dialog
+// manager receives them, and a stand-in for the main window's modal dialogs with queued answers.
 
 #include <MessageLoop.h>
 #include <ModalDialogs.h>
@@ -49,21 +48,6 @@ inline void click(HWND button) {
     SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                  reinterpret_cast<LPARAM>(button));
     win32::pumpMessages();
-}
-
-inline SIZE clientSize(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    return {client.right, client.bottom};
-}
-
-/// A top-level window's checks at start-up: title, client size, no minimize or maximize box.
-inline void checkWindow(HWND window, const char* title, SIZE size) {
-    EXPECT_EQ(textOf(window), title);
-    const auto client = clientSize(window);
-    EXPECT_EQ(client.cx, size.cx);
-    EXPECT_EQ(client.cy, size.cy);
-    EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
 }
 
 struct StandInDialogs : win32::ModalDialogs {
