@@ -219,8 +219,8 @@ inline void aboutBoxLife(WindowDriver& window, ScenarioLog& log) {
     window.click("Command6");
     log.add("About boxes: " + std::to_string(window.aboutBoxesShown()));
     window.click("Command7");
-    log.add(std::string(window.isShown() ? "shown" : "closed") + ", About boxes: " +
-            std::to_string(window.aboutBoxesShown()));
+    log.add(std::string(window.isShown() ? "shown" : "closed") +
+            ", About boxes: " + std::to_string(window.aboutBoxesShown()));
     window.press(WindowDriver::Key::Escape);
     log.add("About boxes after Esc: " + std::to_string(window.aboutBoxesShown()));
 }

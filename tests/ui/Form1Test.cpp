@@ -1,7 +1,8 @@
 // The Qt main window: the window scenarios through its real controls and keys, and what only
 // Qt draws: the list box's wrapping, the default button's look, and the real dialogs.
 
-#include "WindowChecks.h"
+#include <QtTest>
+#include <QtWidgets>
 
 #include <Form1.h>
 #include <Form1Scenarios.h>
@@ -65,7 +66,7 @@ public:
         QTest::keyClick(key == Key::AltE ? focused->window() : focused, kKeys[static_cast<int>(key)].first,
                         kKeys[static_cast<int>(key)].second);
         if (key == Key::AltE)
-            QTest::qWaitFor([&] { return isChecked("Check1") != ticked; });
+            QVERIFY(QTest::qWaitFor([&] { return isChecked("Check1") != ticked; }));
         // The event loop's turn before the user's next action, in which a closed box is deleted.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

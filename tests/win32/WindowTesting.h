@@ -46,19 +46,4 @@ inline void click(HWND button) {
     win32::pumpMessages();
 }
 
-inline SIZE clientSize(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    return {client.right, client.bottom};
-}
-
-/// A top-level window's checks at start-up: title, client size, no minimize or maximize box.
-inline void checkWindow(HWND window, const char* title, SIZE size) {
-    EXPECT_EQ(textOf(window), title);
-    const auto client = clientSize(window);
-    EXPECT_EQ(client.cx, size.cx);
-    EXPECT_EQ(client.cy, size.cy);
-    EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
-}
-
 } // namespace velb::testing
