@@ -36,7 +36,7 @@ public:
 /// What only a toolkit's window has: the keyboard and the About box.
 class WindowDriver : public Form1Driver {
 public:
-    enum class Key { Tab, Enter, Escape, AltE };
+    enum class Key { Enter, Escape, AltE };
 
     /// A key pressed where the focus is, in the window that has it.
     virtual void press(Key key) = 0;

@@ -12,14 +12,18 @@
 
 namespace velb::testing {
 
+inline std::string fileBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 /// The file's bytes, to compare with actual; after an update, actual itself.
 inline std::string golden(const std::filesystem::path& file, std::string_view actual) {
     if (const char* update = std::getenv("VELB_UPDATE_GOLDEN"); update && std::string_view(update) == "1") {
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << actual;
     }
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return fileBytes(file);
 }
 
 /// Lines joined with LF, each ended, as a golden file holds them; a line break inside a line

@@ -81,10 +81,8 @@ public:
     }
 
 private:
-    static constexpr std::pair<Qt::Key, Qt::KeyboardModifier> kKeys[] = {{Qt::Key_Tab, Qt::NoModifier},
-                                                                         {Qt::Key_Return, Qt::NoModifier},
-                                                                         {Qt::Key_Escape, Qt::NoModifier},
-                                                                         {Qt::Key_E, Qt::AltModifier}};
+    static constexpr std::pair<Qt::Key, Qt::KeyboardModifier> kKeys[] = {
+        {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier}, {Qt::Key_E, Qt::AltModifier}};
     velb::testing::QueuedDialogs* m_dialogs = new velb::testing::QueuedDialogs;
 
 public:

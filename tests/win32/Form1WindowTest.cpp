@@ -57,7 +57,7 @@ public:
     int aboutBoxesShown() override { return form.aboutBox() ? 1 : 0; }
 
 private:
-    static constexpr UINT kKeys[] = {VK_TAB, VK_RETURN, VK_ESCAPE, 0};
+    static constexpr UINT kKeys[] = {VK_RETURN, VK_ESCAPE, 0};
     QueuedDialogs* m_dialogs = new QueuedDialogs;
 
 public:
