@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -91,24 +90,6 @@ TEST(CodePage, ScriptLinesDecodeAsTheirTextFileSaysAndEncodeBack) {
         codePage.decodeAppend(bytes, text);
         EXPECT_EQ(toUtf8(text), testData(std::string(name) + ".txt")) << name;
         EXPECT_EQ(codePage.encode(text), bytes) << name;
-    }
-}
-
-TEST(CodePage, RandomBytesSurviveTheRoundTrip) {
-    const CodePage utf8(kUtf8CodePage);
-    std::mt19937 random(20261206);
-    // Mostly high bytes, so lead and trail bytes meet in every combination.
-    std::uniform_int_distribution<int> length(0, 64);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::bernoulli_distribution high(0.7);
-    for (int round = 0; round < 20000; ++round) {
-        std::string bytes(static_cast<std::size_t>(length(random)), '\0');
-        for (char& b : bytes)
-            b = static_cast<char>(high(random) ? 0x80 | byte(random) : byte(random) & 0x7F);
-        ASSERT_EQ(big5().encode(decode(bytes)), bytes) << "round " << round;
-        std::u16string text;
-        utf8.decodeAppend(bytes, text);
-        ASSERT_EQ(utf8.encode(text), bytes) << "UTF-8, round " << round;
     }
 }
 

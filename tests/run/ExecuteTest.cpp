@@ -113,15 +113,6 @@ TEST(FileErrorMessage, EachReasonIsReachedByItsOwnErrorAndAnyOtherErrorGivesItsN
               u"無法寫入檔案「a.rc」：系統錯誤，代碼 9999。");
 }
 
-TEST_F(ExecuteTest, RunOutOfMemoryEndsWithAMessage) {
-    struct ExhaustedFileSystem : MemoryFileSystem {
-        std::unique_ptr<InputFile> open(const std::filesystem::path&) override { throw std::bad_alloc(); }
-    } exhausted;
-    EXPECT_EQ(Execute(view, exhausted, testing::big5()).kind, RunOutcome::Kind::Failed);
-    EXPECT_EQ(view.calls[view.calls.size() - 7], "error 記憶體不足，無法完成這次工作。");
-    EXPECT_EQ(view.calls.back(), "status 就緒...");
-}
-
 TEST_F(ExecuteTest, ClosedWindowStopsTheRunAtTheNextPump) {
     // Closing at every pump of a whole run: the run stops there, touches the view no more and
     // writes nothing.

@@ -1,9 +1,11 @@
-// The Qt main window: the window scenarios through its real controls and keys, and what only
-// Qt draws: the list box's wrapping, the default button's look, and the real dialogs.
+// The Qt windows: the main window's scenarios through its real controls and keys, and what only
+// Qt draws: the list box's wrapping, the default button's look, the real dialogs, and the
+// program's end with its last window.
 
 #include <QtTest>
 #include <QtWidgets>
 
+#include <CompletionDialog.h>
 #include <Form1.h>
 #include <Form1Scenarios.h>
 #include <QtTranslations.h>
@@ -224,6 +226,36 @@ private slots:
         const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
         QVERIFY(open != "&Open" && cancel != "Cancel"); // Qt's translations are there
         QCOMPARE(seen, (QStringList{open, cancel, "VC++ 資源檔(*.rc);;所有類型(*.*)"}));
+    }
+
+    void completionDialogClosesOnEnterOnly() {
+        velb::CompletionDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+    }
+
+    // Last, as it ends the event loop: the program ends only when the About box, its last
+    // window, has closed, and closing deletes the box.
+    void programEndsWithItsLastWindow() {
+        auto* form = new velb::Form1;
+        form->show();
+        form->findChild<QPushButton*>("Command6")->click();
+        QPointer box = QtWindow::aboutBoxes().constFirst();
+        bool outlived = false;
+        QTimer::singleShot(0, box, [&] {
+            delete form;
+            outlived = box && box->isVisible();
+            box->close();
+        });
+        QObject guard;
+        QTimer::singleShot(10000, &guard, [] { QCoreApplication::exit(1); }); // the box never closed
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(outlived);
+        QTRY_VERIFY(box.isNull());
     }
 
 private:
