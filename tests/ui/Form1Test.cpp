@@ -17,7 +17,8 @@ using velb::testing::WindowDriver;
 // The main window with its modal dialogs stood in for, shown and active.
 class QtWindow : public WindowDriver {
 public:
-    QtWindow() {
+    /// With the program's own dialogs, or stand-ins that answer in the user's stead.
+    explicit QtWindow(bool standIns = true) : m_dialogs(standIns ? new velb::testing::QueuedDialogs : nullptr) {
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
     }
@@ -85,7 +86,7 @@ public:
 private:
     static constexpr std::pair<Qt::Key, Qt::KeyboardModifier> kKeys[] = {
         {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier}, {Qt::Key_E, Qt::AltModifier}};
-    velb::testing::QueuedDialogs* m_dialogs = new velb::testing::QueuedDialogs;
+    velb::testing::QueuedDialogs* m_dialogs;
 
 public:
     velb::Form1 form{std::unique_ptr<velb::ModalDialogs>(m_dialogs)};
@@ -171,45 +172,42 @@ private slots:
     }
 
     void realDialogsEndTheRun() {
-        // What the dialog showed, then the window once it has closed: the error box of an old
-        // Chinese script that is missing, the completion dialog closed by its close box, or
-        // the question of other header forms answered 否.
-        const QStringList shown[] = {
-            {"錯誤訊息", "無法讀取檔案「missing.rc」：找不到這個檔案或它所在的資料夾。", "確定", "window's font",
-             "就緒... 0/81 0/100 0/100 0/100 Execute Exit"},
-            {"Dialog", "轉換完成!", "工作完成... 81/81 81/81 91/91 5/5", "就緒... 0/81 0/81 0/91 0/5 Execute Exit"},
-            {"Velbrix", "是(&Y) 否(&N)", "window's font", "就緒... 0/71 0/72 0/81 0/1 Execute Exit"},
-        };
+        // The error box of an old Chinese script that is missing, the completion dialog closed by
+        // its close box, and the question of other header forms answered 否: what each showed,
+        // and the window while it was open and after.
+        std::string seen;
         const QString oldChinese[] = {"missing.rc", VELB_EXAMPLES "/old_zh.rc", VELB_TEST_DATA "/strings/old_zh.rc"};
         for (int i = 0; i < 3; ++i) {
             velb::testing::TemporaryFolder folder;
-            velb::Form1 form; // with the real dialogs
-            const auto in = i == 2 ? QString(VELB_TEST_DATA "/strings") : QString(VELB_EXAMPLES);
+            QtWindow window(false);
+            velb::testing::ScenarioLog log(window);
+            const QString in = i == 2 ? VELB_TEST_DATA "/strings" : VELB_EXAMPLES;
             const QString paths[] = {in + "/old_en.rc", oldChinese[i], in + "/new_en.rc", "new.rc"};
             for (int f = 0; f < 4; ++f)
-                form.findChild<QLineEdit*>(QString("Text%1").arg(f + 1))->setText(paths[f]);
-            QStringList seen;
+                window.fill("Text" + std::to_string(f + 1), paths[f].toStdU16String());
             whenModalOpens([&](QWidget* modal) {
-                const QString font = modal->font() == form.font() ? "window's font" : "another font";
-                if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                    QStringList buttons;
+                QStringList parts{modal->objectName(), modal->windowTitle(),
+                                  modal->font() == window.form.font() ? "window's font" : "another font"};
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                if (box) {
+                    parts << box->text() << (box->icon() == QMessageBox::NoIcon ? "no icon" : "icon");
                     for (auto* button : box->buttons())
-                        buttons << button->text();
-                    seen = box->icon() == QMessageBox::Question
-                               ? QStringList{box->windowTitle(), buttons.join(' '), font}
-                               : QStringList{box->windowTitle(), box->text(), buttons.join(' '), font};
-                    if (auto* no = box->button(QMessageBox::No)) {
-                        whenModalOpens([](QWidget* completion) { completion->close(); });
-                        return no->click();
-                    }
-                } else {
-                    seen = {modal->objectName(), modal->windowTitle(), windowState(form)};
+                        parts << button->text();
+                }
+                log.add(parts.join(" | ").toStdString());
+                log.state("open");
+                if (box && box->button(QMessageBox::No)) {
+                    whenModalOpens([](QWidget* completion) { completion->close(); });
+                    return box->button(QMessageBox::No)->click();
                 }
                 modal->close();
             });
-            form.findChild<QPushButton*>("Command5")->click();
-            QCOMPARE(seen << windowState(form), shown[i]);
+            window.click("Command5");
+            log.state("after");
+            seen += log.text();
         }
+        QCOMPARE(QString::fromStdString(seen),
+                 QString::fromStdString(velb::testing::golden(VELB_TEST_DATA "/windows/qt/real_dialogs.txt", seen)));
     }
 
     void browseOpensQtsFileDialogInChinese() {
@@ -256,17 +254,6 @@ private slots:
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(outlived);
         QTRY_VERIFY(box.isNull());
-    }
-
-private:
-    static QString windowState(const velb::Form1& form) {
-        QStringList parts{form.findChild<QLabel*>("Label1")->text()};
-        for (auto* bar : {"ProgressBar1", "ProgressBar2", "ProgressBar3", "ProgressBar4"}) {
-            const auto* shown = form.findChild<QProgressBar*>(bar);
-            parts << QString("%1/%2").arg(shown->value()).arg(shown->maximum());
-        }
-        return parts.join(' ') + (form.findChild<QWidget*>("Command5")->isEnabled() ? " Execute" : "") +
-               (form.findChild<QWidget*>("Command7")->isEnabled() ? " Exit" : "");
     }
 };
 
