@@ -17,23 +17,6 @@ namespace {
 using namespace testing;
 using Lines = std::vector<std::string>;
 
-// The corpus (../shared/corpus/SOURCES.md): scripts of public projects across releases, raw
-// and with every dialog header rewritten to the old form ("-fixed").
-struct Triple {
-    const char* name;
-    const char* oldCounts; // in the report
-    const char* counts;    // the changes file's last line
-    int changed;
-};
-constexpr Triple kTriples[] = {
-    {"winmerge-2.5.4-2.6.0", "英文讀入: 36 個\r\n舊版中文讀入: 36 個",
-     "整個承接 25 個，新增 0 個，已變更 11 個，未翻譯 0 個\n", 11},
-    {"winmerge-2.1.0.1-2.1.4.0", "英文讀入: 15 個\r\n舊版中文讀入: 15 個",
-     "整個承接 5 個，新增 4 個，已變更 10 個，未翻譯 0 個\n", 10},
-    {"notepad3-5.20.915.1-5.21.227.1", "英文讀入: 37 個\r\n舊版中文讀入: 37 個",
-     "整個承接 21 個，新增 0 個，已變更 16 個，未翻譯 0 個\n", 16},
-};
-
 Lines linesOf(std::string text) {
     std::erase(text, '\r');
     Lines lines;
@@ -129,7 +112,7 @@ TEST_F(AnyDialogTest, CorpusRawScriptsWithTheOptionReadAsTheirFixedCopiesWithout
     const fs::path corpus = fs::absolute(VELB_CORPUS);
     if (!fs::exists(corpus))
         GTEST_SKIP() << "the public scripts are not at " << corpus;
-    for (const Triple& triple : kTriples) {
+    for (const CorpusTriple& triple : kCorpus) {
         ASSERT_EQ(run("--any-dialog --changes changes.txt " + scripts(corpus / triple.name) + " raw.rc"), 0)
             << output("stderr");
         EXPECT_TRUE(written("changes.txt").ends_with(triple.counts)) << triple.name;
@@ -150,7 +133,7 @@ TEST_F(AnyDialogTest, EveryDiffOfTheChangesFileAppliesWithGnuPatch) {
         GTEST_SKIP() << "GNU patch is not installed";
     copyScripts(fs::absolute(VELB_TEST_DATA) / "anydialog");
     std::vector<std::pair<fs::path, int>> folders = {{m_dir, 1}};
-    for (const Triple& triple : kTriples) {
+    for (const CorpusTriple& triple : kCorpus) {
         if (const fs::path folder = fs::absolute(VELB_CORPUS) / triple.name; fs::exists(folder))
             folders.emplace_back(folder, triple.changed);
     }

@@ -179,20 +179,4 @@ TEST_F(BatchTest, UsageErrorsExitWithTwoHelpWithZeroAndASlashBeginsAPath) {
     EXPECT_EQ(output("stderr"), "無法讀取檔案「/merged」：找不到這個檔案或它所在的資料夾。\n");
 }
 
-TEST_F(BatchTest, CorpusOfPublicProjectsCarriesUnchangedDialogsOver) {
-    // Real scripts of two public projects across releases, with their dialog headers in the
-    // form the tool reads; the count of dialogs each leaves to translate.
-    const fs::path corpus = fs::absolute(VELB_CORPUS);
-    if (!fs::exists(corpus))
-        GTEST_SKIP() << "the public scripts are not at " << corpus;
-    const std::pair<const char*, int> triples[] = {{"winmerge-2.5.4-2.6.0-fixed", 11},
-                                                   {"winmerge-2.1.0.1-2.1.4.0-fixed", 14},
-                                                   {"notepad3-5.20.915.1-5.21.227.1-fixed", 16}};
-    for (const auto& [triple, unreplaced] : triples) {
-        ASSERT_EQ(run(scripts(corpus / triple) + " new.rc"), 0) << output("stderr");
-        const std::string list = output("stdout");
-        EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), unreplaced) << triple;
-    }
-}
-
 } // namespace

@@ -39,9 +39,8 @@ protected:
     static std::vector<fs::path> tripleFolders() {
         std::vector<fs::path> folders = {fs::absolute(VELB_TEST_DATA) / "strings",
                                          fs::absolute(VELB_TEST_DATA) / "compile"};
-        for (const char* name :
-             {"winmerge-2.5.4-2.6.0", "winmerge-2.1.0.1-2.1.4.0", "notepad3-5.20.915.1-5.21.227.1"}) {
-            if (const fs::path folder = fs::absolute(VELB_CORPUS) / name; fs::exists(folder))
+        for (const CorpusTriple& triple : kCorpus) {
+            if (const fs::path folder = fs::absolute(VELB_CORPUS) / triple.name; fs::exists(folder))
                 folders.push_back(folder);
         }
         return folders;
