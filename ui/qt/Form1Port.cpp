@@ -12,14 +12,6 @@
 
 namespace velb {
 
-namespace {
-
-QString toQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 QWidget* Form1::control(std::string_view name) const {
     auto* widget = findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     Q_ASSERT(widget);
@@ -29,12 +21,12 @@ QWidget* Form1::control(std::string_view name) const {
 void Form1::setText(std::string_view name, std::u16string_view text) {
     QWidget* widget = control(name);
     if (auto* list = qobject_cast<ListBox*>(widget)) {
-        list->setList(toQString(text));
+        list->setList(QStringView(text).toString());
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(toQString(text));
+        label->setText(QStringView(text).toString());
         label->adjustSize();
     } else {
-        static_cast<QLineEdit*>(widget)->setText(toQString(text));
+        static_cast<QLineEdit*>(widget)->setText(QStringView(text).toString());
     }
 }
 

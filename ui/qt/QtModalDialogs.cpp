@@ -13,10 +13,6 @@ namespace velb {
 
 namespace {
 
-QString toQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Qt's form of the filter list: "description(pattern);;…", the pattern already in the description.
 const auto kBrowseFilter = QStringLiteral("%1;;%2").arg(QString::fromUtf8(form1::kBrowseFilter[0]),
                                                         QString::fromUtf8(form1::kBrowseFilter[2]));
@@ -38,15 +34,15 @@ std::optional<std::u16string> QtModalDialogs::chooseFile(FileDialog kind, std::u
     // existing file without asking: the run, not the dialog, finds out what a path holds.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.selectFile(toQString(presetName));
+    dialog.selectFile(QStringView(presetName).toString());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdU16String();
 }
 
 void QtModalDialogs::showError(std::u16string_view message) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("錯誤訊息"), toQString(message), QMessageBox::NoButton,
-                    m_owner);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("錯誤訊息"), QStringView(message).toString(),
+                    QMessageBox::NoButton, m_owner);
     box.addButton(QStringLiteral("確定"), QMessageBox::AcceptRole);
     showBox(box);
 }
@@ -58,7 +54,7 @@ void QtModalDialogs::showCompletion() {
 
 bool QtModalDialogs::askYesNo(std::u16string_view question) {
     // Qt's own Yes and No, which its Traditional Chinese translations call 是 and 否.
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Velbrix"), toQString(question),
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Velbrix"), QStringView(question).toString(),
                     QMessageBox::Yes | QMessageBox::No, m_owner);
     return showBox(box) == QMessageBox::Yes;
 }
