@@ -3,14 +3,17 @@
 // shell, with what it writes and prints read back.
 
 #include "CodePage.h"
+#include "Golden.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <sstream>
 #include <string>
 
 #ifndef _WIN32
@@ -55,6 +58,19 @@ inline std::string inUtf8(const std::string& big5) {
     return velb::CodePage(velb::kUtf8CodePage).encode(text);
 }
 
+/// Each line of the text, ended with LF or CR LF, given to `rewrite` and ended with CR LF, as
+/// velb-batch ends every line it writes.
+template <typename Rewrite> std::string crLfLines(const std::string& text, Rewrite rewrite) {
+    std::string lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.ends_with('\r'))
+            line.pop_back();
+        lines += rewrite(line) + "\r\n";
+    }
+    return lines;
+}
+
 inline std::string quoted(const fs::path& path) {
     return kQuote + path.string() + kQuote;
 }
@@ -93,7 +109,26 @@ protected:
         const std::string command = kChangeFolder + quoted(m_dir) + " && " + before + " && " + kSet +
                                     "LC_ALL=" + locale + "&& " + quoted(m_batch) + " " + arguments + " >" +
                                     quoted(m_dir / out) + " 2>" + quoted(m_dir / "stderr");
-        return exitStatus(runCommand(command));
+        fs::remove(m_dir / "stdout");
+        m_arguments = arguments;
+        return m_status = exitStatus(runCommand(command));
+    }
+    /// The last run as a transcript: its arguments, exit status, standard output and error, with
+    /// the example scripts written <examples> and this folder <folder>.
+    std::string transcript() const {
+        std::string text = "$ velb-batch " + m_arguments + "\nexit " + std::to_string(m_status) + "\n" +
+                           output("stdout") + "--- stderr\n" + output("stderr");
+        for (const auto& [from, to] : {std::pair{m_examples, "<examples>"}, std::pair{utf8(m_dir), "<folder>"}}) {
+            for (std::size_t at; (at = text.find(from)) != std::string::npos;)
+                text.replace(at, from.size(), to);
+        }
+        std::ranges::replace(text, '\\', '/');
+        return text;
+    }
+    /// Transcripts against tests/data/golden/transcripts/<name>.txt.
+    static void expectTranscripts(const std::string& name, const std::string& transcripts) {
+        EXPECT_EQ(transcripts,
+                  velb::testing::golden(fs::path(VELB_GOLDEN) / "transcripts" / (name + ".txt"), transcripts));
     }
     static std::string scripts(const fs::path& dir) {
         return quoted(dir / "old_en.rc") + " " + quoted(dir / "old_zh.rc") + " " + quoted(dir / "new_en.rc");
@@ -114,6 +149,8 @@ protected:
     // Named from the root of their drive: on Windows the temporary folder may be on another.
     const fs::path m_batch = fs::absolute(VELB_BATCH);
     const std::string m_examples = scripts(fs::absolute(VELB_EXAMPLES));
+    std::string m_arguments;
+    int m_status = -1;
 };
 
 } // namespace velb::testing
