@@ -2,6 +2,7 @@
 // cutting real-world shapes of script (blocks ending in END before the first dialog, stray
 // and unfinished dialogs).
 
+#include "Golden.h"
 #include "ScriptText.h"
 
 #include <gtest/gtest.h>
@@ -55,47 +56,23 @@ TEST(LoadLines, ScriptsLargerThanAReadAndLinesLongerThanOneGiveTheSameLines) {
     EXPECT_EQ(linesOf(bytes), expected);
 }
 
-struct CutCase {
-    const char* script;
-    const char* cut; // each dialog as "name|body", one after the other
-    int headEnd;
-    int tailStart;
-};
-
+// Each script of tests/data/cuts.txt, after its line "#### what it shows", cut: its dialogs, and
+// where the head ends and the tail starts.
 TEST(CutDialogs, EveryLineLandsInADialogOrTheFrame) {
-    const CutCase cases[] = {
-        // END lines of other blocks close nothing, nor do END lines with blanks around them.
-        {"// head\nIDR_MENU MENU\nBEGIN\n    END\nEND\n"
-         "IDD_A DIALOG FIXED IMPURE 0, 0, 1, 1\nEND\n// between\n"
-         "IDD_B DIALOG FIXED IMPURE\n    LTEXT \"就\"\nEND \n  END\nEND\nSTRINGTABLE\nBEGIN\nEND\n",
-         "IDD_A |IDD_A DIALOG FIXED IMPURE 0, 0, 1, 1\r\nEND\r\n"
-         "IDD_B |IDD_B DIALOG FIXED IMPURE\r\n    LTEXT \"就\"\r\nEND \r\n  END\r\nEND\r\n",
-         5, 14},
-        // A second header before END starts the dialog afresh.
-        {"IDD_A DIALOG FIXED IMPURE\nBEGIN\nIDD_B DIALOG FIXED IMPURE\nEND\n",
-         "IDD_B |IDD_B DIALOG FIXED IMPURE\r\nEND\r\n", 2, 5},
-        // A dialog left open at the end stays in the tail.
-        {"IDD_A DIALOG FIXED IMPURE\nEND\nIDD_B DIALOG FIXED IMPURE\nBEGIN\n",
-         "IDD_A |IDD_A DIALOG FIXED IMPURE\r\nEND\r\n", 0, 3},
-        // The name is everything up to the blank before DIALOG, blanks included; a tab is no blank.
-        {" IDD_A  DIALOG FIXED IMPURE 0, 0\nEND\nIDD_B\tDIALOG FIXED IMPURE\nEND\n",
-         " IDD_A  | IDD_A  DIALOG FIXED IMPURE 0, 0\r\nEND\r\n|IDD_B\tDIALOG FIXED IMPURE\r\nEND\r\n", 0, 5},
-        // Other cases and spacings of the words make no header line.
-        {"IDD_A dialog fixed impure\nEND\nIDD_B DIALOG  FIXED IMPURE\nEND\nIDD_C DIALOGEX 0, 0\nEND\n", "", 0, 1},
-        // Without a complete dialog the whole script is tail.
-        {"END\n", "", 0, 1},
-        {"a\nIDD_A DIALOG FIXED IMPURE\nBEGIN\n", "", 0, 1},
-    };
-    for (const CutCase& c : cases) {
+    const std::string cases = testing::fileBytes(std::filesystem::path(VELB_TEST_DATA) / "cuts.txt");
+    std::string seen;
+    for (std::size_t at = 0; at < cases.size();) {
+        const std::size_t script = cases.find('\n', at) + 1, next = std::min(cases.find("####", script), cases.size());
         LoadedScript loaded;
-        testing::cutScript(c.script, loaded);
-        std::string cut;
+        testing::cutScript(std::string_view(cases).substr(script, next - script), loaded);
+        seen += cases.substr(at, script - at);
         for (const Dialog& dialog : loaded.dialogs)
-            cut += toUtf8(dialog.name) + "|" + toUtf8(dialog.body);
-        EXPECT_EQ(cut, c.cut) << c.script;
-        EXPECT_EQ(loaded.frame.headEnd, c.headEnd) << c.script;
-        EXPECT_EQ(loaded.frame.tailStart, c.tailStart) << c.script;
+            seen += toUtf8(dialog.name) + "|" + toUtf8(dialog.body);
+        seen += "head ends " + std::to_string(loaded.frame.headEnd) + ", tail starts " +
+                std::to_string(loaded.frame.tailStart) + "\n";
+        at = next;
     }
+    EXPECT_EQ(seen, testing::golden(std::filesystem::path(VELB_TEST_DATA) / "golden/cuts.txt", seen));
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 // The modal dialogs as the main window opens them: the error box titled "錯誤訊息" with its
 // one OK button and no icon, the question titled "Velbrix" with 是 and 否, the open dialog
 // with the filter list and the shared file name, which a cancel leaves without a name, and
-// the completion dialog, which locks its owner.
+// the completion dialog, which locks its owner and which Enter closes and Esc does not.
 
 #include "WindowTesting.h"
 
+#include <CompletionDialog.h>
 #include <Form1.h>
 #include <SystemDialogs.h>
 
@@ -103,4 +104,14 @@ TEST(SystemDialogs, CompletionDialogLocksTheMainWindowUntilClosed) {
     velb::win32::SystemDialogs(form.handle()).showCompletion();
     EXPECT_EQ(seen, "main window locked");
     EXPECT_TRUE(IsWindowEnabled(form.handle()));
+}
+
+TEST(CompletionDialogWindow, OnlyEnterClosesIt) {
+    velb::win32::CompletionDialog dialog(nullptr);
+    dialog.show();
+    velb::win32::pumpMessages();
+    press(VK_ESCAPE);
+    EXPECT_TRUE(dialog.isShown());
+    press(VK_RETURN);
+    EXPECT_FALSE(dialog.isShown());
 }
