@@ -1,6 +1,7 @@
 #pragma once
 // A main window as the window scenarios drive it: the window's logic behind a fake port, or a
-// toolkit's real window. Controls are named as in the window's tables.
+// toolkit's real window. Controls are named as in the window's tables. Only a toolkit's window
+// has the keyboard and the About box; the fake is never asked for them.
 
 #include "QueuedDialogs.h"
 
@@ -31,13 +32,8 @@ public:
     /// The user closes the window at the next event pump, which a run makes.
     virtual void closeAtNextPump() = 0;
     virtual bool isShown() = 0;
-};
 
-/// What only a toolkit's window has: the keyboard and the About box.
-class WindowDriver : public Form1Driver {
-public:
     enum class Key { Enter, Escape, AltE };
-
     /// A key pressed where the focus is, in the window that has it.
     virtual void press(Key key) = 0;
     /// The same at the next event pump, which a run makes.

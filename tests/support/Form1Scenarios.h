@@ -165,39 +165,39 @@ inline void todaysHeaderForms(Form1Driver& window, ScenarioLog& log) {
 }
 
 // (Where Tab goes is in the windows' snapshots.)
-inline void keyboard(WindowDriver& window, ScenarioLog& log) {
+inline void keyboard(Form1Driver& window, ScenarioLog& log) {
     // Enter in a path box reaches the default button, Execute; Esc does nothing.
-    window.press(WindowDriver::Key::Enter);
-    window.press(WindowDriver::Key::Escape);
+    window.press(Form1Driver::Key::Enter);
+    window.press(Form1Driver::Key::Escape);
     log.dialogs();
     log.add(window.isShown() ? "shown" : "closed");
     for (int i = 0; i < 2; ++i) {
-        window.press(WindowDriver::Key::AltE);
+        window.press(Form1Driver::Key::AltE);
         log.add(std::string("Alt+E: Check1") + (window.isChecked("Check1") ? " set" : " clear"));
     }
 }
 
 // Enter during a run presses nothing, not even the focused button; after the run the focus is
 // where it was, and Enter on Execute starts the next run.
-inline void enterDuringARun(WindowDriver& window, ScenarioLog& log) {
+inline void enterDuringARun(Form1Driver& window, ScenarioLog& log) {
     TemporaryFolder folder;
     fillAll(window, scriptPaths(std::filesystem::absolute(VELB_EXAMPLES), folder));
     window.giveFocus("Command6");
-    window.pressAtNextPump(WindowDriver::Key::Enter);
+    window.pressAtNextPump(Form1Driver::Key::Enter);
     window.click("Command5");
     log.dialogs();
     log.add("About boxes: " + std::to_string(window.aboutBoxesShown()));
     log.add("focus: " + window.focused());
     window.giveFocus("Command5");
-    window.press(WindowDriver::Key::Enter);
+    window.press(Form1Driver::Key::Enter);
     log.dialogs();
 }
 
 // Enter closes the About box; then one box, brought to the front by a second click, outlives
 // the main window until Esc.
-inline void aboutBoxLife(WindowDriver& window, ScenarioLog& log) {
+inline void aboutBoxLife(Form1Driver& window, ScenarioLog& log) {
     window.click("Command6");
-    window.press(WindowDriver::Key::Enter);
+    window.press(Form1Driver::Key::Enter);
     log.add("About boxes after Enter: " + std::to_string(window.aboutBoxesShown()));
     window.click("Command6");
     window.click("Command6");
@@ -205,31 +205,31 @@ inline void aboutBoxLife(WindowDriver& window, ScenarioLog& log) {
     window.click("Command7");
     log.add(std::string(window.isShown() ? "shown" : "closed") +
             ", About boxes: " + std::to_string(window.aboutBoxesShown()));
-    window.press(WindowDriver::Key::Escape);
+    window.press(Form1Driver::Key::Escape);
     log.add("About boxes after Esc: " + std::to_string(window.aboutBoxesShown()));
 }
 
-template <typename Driver> struct Scenario {
+struct Scenario {
     const char* name;
-    void (*run)(Driver&, ScenarioLog&);
+    void (*run)(Form1Driver&, ScenarioLog&);
 };
 
-inline const Scenario<Form1Driver> kLogicScenarios[] = {
+inline const Scenario kLogicScenarios[] = {
     {"starts_ready", startsReady},
     {"missing_paths", missingPaths},
     {"runs_through_browse", runsThroughBrowse},
     {"closing_during_a_run", closingDuringARunStopsIt},
     {"todays_header_forms", todaysHeaderForms},
 };
-inline const Scenario<WindowDriver> kWindowScenarios[] = {
+/// Those that need the keyboard or the About box.
+inline const Scenario kWindowScenarios[] = {
     {"keyboard", keyboard},
     {"enter_during_a_run", enterDuringARun},
     {"about_box", aboutBoxLife},
 };
 
 /// Runs a scenario against a fresh window and returns its log and the golden file's text.
-template <typename Driver>
-std::pair<std::string, std::string> playScenario(Driver& window, const Scenario<Driver>& scenario) {
+inline std::pair<std::string, std::string> playScenario(Form1Driver& window, const Scenario& scenario) {
     ScenarioLog log(window);
     scenario.run(window, log);
     return {log.text(),

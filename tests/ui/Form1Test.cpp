@@ -12,10 +12,11 @@
 
 namespace {
 
-using velb::testing::WindowDriver;
+using velb::testing::Form1Driver;
+using velb::testing::Scenario;
 
 // The main window with its modal dialogs stood in for, shown and active.
-class QtWindow : public WindowDriver {
+class QtWindow : public Form1Driver {
 public:
     /// With the program's own dialogs, or stand-ins that answer in the user's stead.
     explicit QtWindow(bool standIns = true) : m_dialogs(standIns ? new velb::testing::QueuedDialogs : nullptr) {
@@ -104,8 +105,8 @@ void whenModalOpens(std::function<void(QWidget*)> handle) {
 }
 
 template <typename Scenarios> void addScenarios(const Scenarios& scenarios) {
-    for (const auto& scenario : scenarios)
-        QTest::newRow(scenario.name) << static_cast<const void*>(&scenario);
+    for (const Scenario& scenario : scenarios)
+        QTest::newRow(scenario.name) << &scenario;
 }
 
 } // namespace
@@ -117,20 +118,14 @@ private slots:
     void initTestCase() { velb::installQtTranslations(*qApp); }
 
     void scenario_data() {
-        QTest::addColumn<const void*>("scenario");
+        QTest::addColumn<const Scenario*>("scenario");
         addScenarios(velb::testing::kLogicScenarios);
         addScenarios(velb::testing::kWindowScenarios);
     }
     void scenario() {
-        QFETCH(const void*, scenario);
+        QFETCH(const Scenario*, scenario);
         QtWindow window;
-        const bool needsKeys =
-            std::ranges::any_of(velb::testing::kWindowScenarios, [&](const auto& s) { return &s == scenario; });
-        const auto [seen, expected] =
-            needsKeys ? velb::testing::playScenario<WindowDriver>(
-                            window, *static_cast<const velb::testing::Scenario<WindowDriver>*>(scenario))
-                      : velb::testing::playScenario<velb::testing::Form1Driver>(
-                            window, *static_cast<const velb::testing::Scenario<velb::testing::Form1Driver>*>(scenario));
+        const auto [seen, expected] = velb::testing::playScenario(window, *scenario);
         QCOMPARE(QString::fromStdString(seen), QString::fromStdString(expected));
     }
 

@@ -13,7 +13,7 @@ using namespace velb::testing;
 
 namespace {
 
-class Win32Window : public WindowDriver {
+class Win32Window : public Form1Driver {
 public:
     Win32Window() {
         form.show();
@@ -64,24 +64,16 @@ public:
     velb::win32::Form1 form{std::unique_ptr<velb::ModalDialogs>(m_dialogs)};
 };
 
-template <typename Driver> class Form1WindowScenario : public ::testing::TestWithParam<Scenario<Driver>> {};
-using LogicScenario = Form1WindowScenario<Form1Driver>;
-using KeyboardScenario = Form1WindowScenario<WindowDriver>;
+class Form1WindowScenario : public ::testing::TestWithParam<Scenario> {};
 
-TEST_P(LogicScenario, SeesWhatItsFileSays) {
+TEST_P(Form1WindowScenario, SeesWhatItsFileSays) {
     Win32Window window;
-    const auto [seen, expected] = playScenario<Form1Driver>(window, GetParam());
-    EXPECT_EQ(seen, expected);
-}
-
-TEST_P(KeyboardScenario, SeesWhatItsFileSays) {
-    Win32Window window;
-    const auto [seen, expected] = playScenario<WindowDriver>(window, GetParam());
+    const auto [seen, expected] = playScenario(window, GetParam());
     EXPECT_EQ(seen, expected);
 }
 
 const auto kName = [](const auto& info) { return std::string(info.param.name); };
-INSTANTIATE_TEST_SUITE_P(Form1Window, LogicScenario, ::testing::ValuesIn(kLogicScenarios), kName);
-INSTANTIATE_TEST_SUITE_P(Form1Window, KeyboardScenario, ::testing::ValuesIn(kWindowScenarios), kName);
+INSTANTIATE_TEST_SUITE_P(Logic, Form1WindowScenario, ::testing::ValuesIn(kLogicScenarios), kName);
+INSTANTIATE_TEST_SUITE_P(Keyboard, Form1WindowScenario, ::testing::ValuesIn(kWindowScenarios), kName);
 
 } // namespace
