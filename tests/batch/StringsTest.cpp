@@ -20,8 +20,8 @@ protected:
     static std::vector<fs::path> tripleFolders() {
         std::vector<fs::path> folders = {fs::absolute(VELB_TEST_DATA) / "strings",
                                          fs::absolute(VELB_TEST_DATA) / "compile"};
-        for (const CorpusTriple& triple : kCorpus) {
-            if (const fs::path folder = fs::absolute(VELB_CORPUS) / triple.name; fs::exists(folder))
+        for (const char* name : kCorpus) {
+            if (const fs::path folder = fs::absolute(VELB_CORPUS) / name; fs::exists(folder))
                 folders.push_back(folder);
         }
         return folders;
