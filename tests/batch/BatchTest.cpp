@@ -32,16 +32,12 @@ TEST_F(BatchTest, MergedOutputWithoutReport) {
 }
 
 TEST_F(BatchTest, EveryByteOfAnUnchangedScriptIsCopied) {
-    // LF and lone-CR line ends, a user-defined character (FA 40, which glibc's converter
-    // refuses), a lead byte before a line end, a trail byte that reads 'E': with the script as
+    // tests/data/bytes/odd.rc has LF and lone-CR line ends, a user-defined character (FA 40, which
+    // glibc's converter refuses), a lead byte before a line end, a trail byte that reads 'E': as
     // its own previous release and translation, the merged output is the script with CR LF ends.
-    const std::string script = "// \xFA\x40 head\rA DIALOG FIXED IMPURE\nCAPTION \"\xB4\x45ND\xB4\"\nEND\n"
-                               "B DIALOG FIXED IMPURE\r\n\xA7\x69\r\nEND\n\xFF tail";
-    std::ofstream(m_dir / "in.rc", std::ios::binary) << script;
-    ASSERT_EQ(run("--merged --no-report in.rc in.rc in.rc out.rc"), 0) << output("stderr");
-    EXPECT_EQ(written("out.rc"),
-              "// \xFA\x40 head\r\nA DIALOG FIXED IMPURE\r\nCAPTION \"\xB4\x45ND\xB4\"\r\nEND\r\n\r\n"
-              "B DIALOG FIXED IMPURE\r\n\xA7\x69\r\nEND\r\n\r\n\xFF tail\r\n");
+    const std::string odd = quoted(fs::absolute(VELB_TEST_DATA) / "bytes/odd.rc");
+    ASSERT_EQ(run("--merged --no-report " + odd + " " + odd + " " + odd + " out.rc"), 0) << output("stderr");
+    EXPECT_EQ(written("out.rc"), golden("bytes/odd.rc"));
     EXPECT_EQ(output("stdout"), "");
 }
 

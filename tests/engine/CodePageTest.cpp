@@ -1,12 +1,11 @@
 // The conversion must give back every byte it was given, whatever the bytes are.
 
+#include "Golden.h"
 #include "ScriptText.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace velb {
@@ -74,10 +73,7 @@ TEST(CodePage, Utf8TakesCharactersOfEveryLengthAndEscapesEachByteOfWhatIsNoChara
 }
 
 std::string testData(const std::string& name) {
-    std::ifstream file(std::filesystem::path(VELB_TEST_DATA) / "codepage" / name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    return testing::fileBytes(std::filesystem::path(VELB_TEST_DATA) / "codepage" / name);
 }
 
 TEST(CodePage, ScriptLinesDecodeAsTheirTextFileSaysAndEncodeBack) {

@@ -1,12 +1,12 @@
 // The real disk: the reasons a read or write fails, and that a write is all or nothing.
 
 #include "FileSystem.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <fstream>
-#include <random>
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -39,8 +39,8 @@ rlimit limitFileSize(rlim_t bytes) {
 #endif
 
 TEST(DiskFileSystem, WritesAllOrNothingAndNamesWhyItFailed) {
-    const fs::path dir = fs::temp_directory_path() / ("velb-disk-" + std::to_string(std::random_device{}()));
-    fs::remove_all(dir);
+    const testing::TemporaryFolder folder;
+    const fs::path& dir = folder.path();
     fs::create_directories(dir / "folder.rc");
     std::ofstream(dir / "out.rc") << "former";
     std::ofstream(dir / "out.rc.velb-tmp") << "the user's";    // a temporary name of old: now the user's
@@ -79,14 +79,13 @@ TEST(DiskFileSystem, WritesAllOrNothingAndNamesWhyItFailed) {
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector{dir / "folder.rc", dir / longest, dir / "out.rc", dir / "out.rc.velb-tmp",
                                   dir / u8"out_已翻譯.rc"}));
-    fs::remove_all(dir);
 }
 
 #ifndef _WIN32
 TEST(DiskFileSystemDeathTest, ProgramStoppedBySignalMidWriteLeavesNoTemporaryFile) {
     // The file-size limit makes the system signal in the middle of the write, every time.
-    const fs::path dir = fs::temp_directory_path() / ("velb-signal-" + std::to_string(std::random_device{}()));
-    fs::create_directories(dir);
+    const testing::TemporaryFolder folder;
+    const fs::path& dir = folder.path();
     EXPECT_EXIT(
         {
             std::signal(SIGXFSZ, [](int signal) {
@@ -98,7 +97,6 @@ TEST(DiskFileSystemDeathTest, ProgramStoppedBySignalMidWriteLeavesNoTemporaryFil
         },
         ::testing::ExitedWithCode(128 + SIGXFSZ), "");
     EXPECT_TRUE(fs::is_empty(dir));
-    fs::remove_all(dir);
 }
 #endif
 

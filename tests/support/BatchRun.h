@@ -4,6 +4,7 @@
 
 #include "CodePage.h"
 #include "Golden.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <sstream>
 #include <string>
 
@@ -82,12 +82,6 @@ inline constexpr const char* kCorpus[] = {"winmerge-2.5.4-2.6.0", "winmerge-2.1.
 
 class BatchRun : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     // Runs velb-batch in the temporary folder under the given locale, after a shell command if
     // one is given, its standard output going to the file "stdout" unless another is named;
     // returns its exit status.
@@ -131,8 +125,8 @@ protected:
     }
     static std::string utf8(const fs::path& path) { return reinterpret_cast<const char*>(path.u8string().data()); }
 
-    // A folder of its own, so that two runs of the suite side by side never share one.
-    const fs::path m_dir = fs::temp_directory_path() / ("velb-batch-" + std::to_string(std::random_device{}()));
+    const TemporaryFolder m_folder;
+    const fs::path m_dir = m_folder.path();
     // Named from the root of their drive: on Windows the temporary folder may be on another.
     const fs::path m_batch = fs::absolute(VELB_BATCH);
     const std::string m_examples = scripts(fs::absolute(VELB_EXAMPLES));
