@@ -97,14 +97,9 @@ protected:
     /// The last run as a transcript: its arguments, exit status, standard output and error, with
     /// the example scripts written <examples> and this folder <folder>.
     std::string transcript() const {
-        std::string text = "$ velb-batch " + m_arguments + "\nexit " + std::to_string(m_status) + "\n" +
-                           output("stdout") + "--- stderr\n" + output("stderr");
-        for (const auto& [from, to] : {std::pair{m_examples, "<examples>"}, std::pair{utf8(m_dir), "<folder>"}}) {
-            for (std::size_t at; (at = text.find(from)) != std::string::npos;)
-                text.replace(at, from.size(), to);
-        }
-        std::ranges::replace(text, '\\', '/');
-        return text;
+        return withPathsNamed("$ velb-batch " + m_arguments + "\nexit " + std::to_string(m_status) + "\n" +
+                                  output("stdout") + "--- stderr\n" + output("stderr"),
+                              {{m_examples, "<examples>"}, {utf8(m_dir), "<folder>"}});
     }
     /// Transcripts against tests/data/golden/transcripts/<name>.txt.
     static void expectTranscripts(const std::string& name, const std::string& transcripts) {
@@ -123,7 +118,6 @@ protected:
         const std::string report = golden(u8"separate/Velb報告.txt");
         return velb::CodePage::system().number() == 950 ? report : "\xEF\xBB\xBF" + inUtf8(report);
     }
-    static std::string utf8(const fs::path& path) { return reinterpret_cast<const char*>(path.u8string().data()); }
 
     const TemporaryFolder m_folder;
     const fs::path m_dir = m_folder.path();

@@ -19,16 +19,11 @@ class ScenarioLog {
 public:
     explicit ScenarioLog(Form1Driver& window) : m_window(window) {}
 
-    void add(std::string line) {
-        std::ranges::replace(line, '\\', '/');
-        for (const auto& [path, name] :
-             {std::pair{m_folder, "<folder>"}, std::pair{m_data, "<data>"}, std::pair{m_examples, "<examples>"}}) {
-            for (std::size_t at; !path.empty() && (at = line.find(path)) != std::string::npos;)
-                line.replace(at, path.size(), name);
-        }
-        m_lines.push_back(std::move(line));
+    void add(const std::string& line) {
+        m_lines.push_back(
+            withPathsNamed(line, {{m_folder, "<folder>"}, {m_data, "<data>"}, {m_examples, "<examples>"}}));
     }
-    void folder(const std::filesystem::path& path) { m_folder = slashed(path); }
+    void folder(const std::filesystem::path& path) { m_folder = utf8(path); }
     /// The status line, each bar as position/maximum, and which of Execute and Exit are enabled.
     void state(const char* when) {
         std::string line = std::string(when) + ": " + m_window.text("Label1");
@@ -52,18 +47,11 @@ public:
     std::string text() const { return joinedLines(m_lines); }
 
 private:
-    static std::string slashed(const std::filesystem::path& path) {
-        const std::u8string text = path.u8string();
-        std::string line(text.begin(), text.end());
-        std::ranges::replace(line, '\\', '/');
-        return line;
-    }
-
     Form1Driver& m_window;
     std::vector<std::string> m_lines;
     std::string m_folder;
-    std::string m_data = slashed(std::filesystem::absolute(VELB_TEST_DATA));
-    std::string m_examples = slashed(std::filesystem::absolute(VELB_EXAMPLES));
+    std::string m_data = utf8(std::filesystem::absolute(VELB_TEST_DATA));
+    std::string m_examples = utf8(std::filesystem::absolute(VELB_EXAMPLES));
 };
 
 inline std::filesystem::path scenarioData() {

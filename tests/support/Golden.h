@@ -3,12 +3,14 @@
 // VELB_UPDATE_GOLDEN=1 in the environment the file is written from what the test saw instead,
 // and the change is read in `git diff` before it is committed, so a typo still fails.
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace velb::testing {
 
@@ -24,6 +26,22 @@ inline std::string golden(const std::filesystem::path& file, std::string_view ac
         std::ofstream(file, std::ios::binary) << actual;
     }
     return fileBytes(file);
+}
+
+inline std::string utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+/// The text with slashes for backslashes, and each of the paths in it, so written, as its name.
+inline std::string withPathsNamed(std::string text, std::initializer_list<std::pair<std::string, const char*>> paths) {
+    std::ranges::replace(text, '\\', '/');
+    for (auto [path, name] : paths) {
+        std::ranges::replace(path, '\\', '/');
+        for (std::size_t at; !path.empty() && (at = text.find(path)) != std::string::npos;)
+            text.replace(at, path.size(), name);
+    }
+    return text;
 }
 
 /// Lines joined with LF, each ended, as a golden file holds them; a line break inside a line

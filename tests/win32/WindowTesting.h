@@ -2,6 +2,7 @@
 // What the Win32 window tests share: the user's keys as the dialog manager receives them,
 // and the texts and places of controls.
 
+#include <CodePage.h>
 #include <MessageLoop.h>
 #include <WideText.h>
 
@@ -11,13 +12,9 @@
 
 namespace velb::testing {
 
-inline std::string narrow(const std::wstring& text) {
-    std::string utf8(
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr),
-        '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
-                        static_cast<int>(utf8.size()), nullptr, nullptr);
-    return utf8;
+/// Windows text in UTF-8: its UTF-16 code units are the run's.
+inline std::string narrow(std::wstring_view text) {
+    return toUtf8({reinterpret_cast<const char16_t*>(text.data()), text.size()});
 }
 
 inline std::string textOf(HWND window) {
