@@ -129,7 +129,7 @@ TEST_F(BatchTest, NamesWhoseBytesAreNoTextStillNameTheirFiles) {
 
 TEST_F(BatchTest, CodePageOptionReadsAndWritesEveryFileInIt) {
     for (const char* name : {"old_en.rc", "old_zh.rc", "new_en.rc"})
-        std::ofstream(m_dir / name, std::ios::binary) << inUtf8(contents(fs::absolute(VELB_EXAMPLES) / name));
+        std::ofstream(m_dir / name, std::ios::binary) << inUtf8(fileBytes(fs::absolute(VELB_EXAMPLES) / name));
     ASSERT_EQ(run("--code-page 65001 old_en.rc old_zh.rc new_en.rc new.rc"), 0) << output("stderr");
     for (const char8_t* name : {u8"new_已翻譯.rc", u8"new_未翻譯.rc", u8"Velb報告.txt"})
         EXPECT_EQ(written(name), inUtf8(golden(fs::path(u8"separate") / name)));

@@ -45,7 +45,7 @@ TEST_F(StringsTest, TheEnglishAsItsOwnTranslationGivesTheNewEnglishBack) {
                       quoted(folder / "new_en.rc") + " out.rc"),
                   0)
             << output("stderr");
-        EXPECT_EQ(written("out.rc"), crLfLines(contents(folder / "new_en.rc"), std::identity{})) << folder;
+        EXPECT_EQ(written("out.rc"), crLfLines(fileBytes(folder / "new_en.rc"), std::identity{})) << folder;
     }
 }
 

@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -29,27 +28,17 @@ namespace fs = std::filesystem;
 inline int runCommand(const std::string& command) {
     return _wsystem(fs::path(std::u8string(command.begin(), command.end())).c_str());
 }
-#else
-inline int runCommand(const std::string& command) {
-    return std::system(command.c_str());
-}
-#endif
-
-#ifdef _WIN32
 // Commands run in cmd.exe, where the code page is the system's (950 under the tests) whatever
 // LC_ALL says, and the exit status is the program's.
 inline const std::string kChangeFolder = "cd /d ", kSet = "set ", kQuote = "\"";
 inline const auto exitStatus = [](int status) { return status; };
 #else
+inline int runCommand(const std::string& command) {
+    return std::system(command.c_str());
+}
 inline const std::string kChangeFolder = "cd ", kSet = "export ", kQuote = "'";
 inline const auto exitStatus = [](int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; };
 #endif
-
-// Files written are compared byte for byte; what velb-batch prints is read as text.
-inline std::string contents(const fs::path& path, std::ios::openmode mode = std::ios::binary) {
-    std::ifstream in(path, mode);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // Big5 bytes as UTF-8.
 inline std::string inUtf8(const std::string& big5) {
@@ -109,9 +98,14 @@ protected:
     static std::string scripts(const fs::path& dir) {
         return quoted(dir / "old_en.rc") + " " + quoted(dir / "old_zh.rc") + " " + quoted(dir / "new_en.rc");
     }
-    std::string written(const fs::path& name) const { return contents(m_dir / name); }
-    std::string output(const char* name) const { return contents(m_dir / name, std::ios::in); }
-    static std::string golden(const fs::path& name) { return contents(fs::path(VELB_GOLDEN) / name); }
+    // Files written are compared byte for byte; what velb-batch prints is read as text.
+    std::string written(const fs::path& name) const { return fileBytes(m_dir / name); }
+    std::string output(const char* name) const {
+        std::string text = fileBytes(m_dir / name);
+        std::erase(text, '\r');
+        return text;
+    }
+    static std::string golden(const fs::path& name) { return fileBytes(fs::path(VELB_GOLDEN) / name); }
     // The report is in the system's code page, unless that has no Chinese (an English
     // Windows's 1252): then it is UTF-8, marked so.
     static std::string goldenReport() {
