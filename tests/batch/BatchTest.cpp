@@ -43,13 +43,7 @@ TEST_F(BatchTest, EveryByteOfAnUnchangedScriptIsCopied) {
 
 TEST_F(BatchTest, FailedRunExitsWithOneAndTheWindowsMessage) {
     // Of empty arguments only the first is named.
-    std::string seen;
-    for (const char* arguments :
-         {"missing.rc b c d", "\"\" \"\" c d", "a \"\" \"\" d", "a b \"\" \"\"", "a b c \"\""}) {
-        run(arguments);
-        seen += transcript();
-    }
-    expectTranscripts("failed_runs", seen);
+    expectRuns("failed_runs", {"missing.rc b c d", "\"\" \"\" c d", "a \"\" \"\" d", "a b \"\" \"\"", "a b c \"\""});
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2); // stdout and stderr only
 }
 
@@ -88,12 +82,7 @@ TEST_F(BatchTest, ALegacyLocaleIsCarriedByteForByteOrRefusedAtStart) {
 TEST_F(BatchTest, InputsThatNeverEndOrCannotBeHeldAreRefusedAtOnce) {
     ASSERT_EQ(std::system(("cd " + quoted(m_dir) + " && mkfifo pipe.rc && truncate -s 1T huge.rc").c_str()), 0);
     // A pipe with no writer would block, /dev/zero never end.
-    std::string seen;
-    for (const std::string input : {"pipe.rc", "/dev/zero", "huge.rc"}) {
-        run(input + " b c d");
-        seen += transcript();
-    }
-    expectTranscripts("unreadable_inputs", seen);
+    expectRuns("unreadable_inputs", {"pipe.rc b c d", "/dev/zero b c d", "huge.rc b c d"});
 }
 #endif
 
@@ -156,12 +145,7 @@ TEST_F(BatchTest, OnATerminalTheProgressLineIsClearedForAMessage) {
 
 TEST_F(BatchTest, UsageErrorsExitWithTwoHelpWithZeroAndASlashBeginsAPath) {
     // On every platform no Windows-style option is read.
-    std::string seen;
-    for (const char* arguments : {"a b c", "--bogus a b c d", "--help", "/merged b c d"}) {
-        run(arguments);
-        seen += transcript();
-    }
-    expectTranscripts("usage", seen);
+    expectRuns("usage", {"a b c", "--bogus a b c d", "--help", "/merged b c d"});
 }
 
 } // namespace

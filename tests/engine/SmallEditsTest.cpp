@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -18,12 +19,9 @@ std::u16string utf16(const std::string& utf8) {
 }
 
 std::vector<std::string> columns(const std::string& line) {
-    constexpr std::string_view kBar = " | ";
     std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t bar; (bar = line.find(kBar, start)) != std::string::npos; start = bar + kBar.size())
-        parts.push_back(line.substr(start, bar - start));
-    parts.push_back(line.substr(start));
+    for (const auto part : std::views::split(line, std::string_view(" | ")))
+        parts.emplace_back(part.begin(), part.end());
     return parts;
 }
 

@@ -90,6 +90,15 @@ protected:
                                   output("stdout") + "--- stderr\n" + output("stderr"),
                               {{m_examples, "<examples>"}, {utf8(m_dir), "<folder>"}});
     }
+    /// Runs velb-batch with each list of arguments; their transcripts against the file.
+    void expectRuns(const std::string& name, std::initializer_list<std::string> argumentLists) {
+        std::string seen;
+        for (const std::string& arguments : argumentLists) {
+            run(arguments);
+            seen += transcript();
+        }
+        expectTranscripts(name, seen);
+    }
     /// Transcripts against tests/data/golden/transcripts/<name>.txt.
     static void expectTranscripts(const std::string& name, const std::string& transcripts) {
         EXPECT_EQ(transcripts,
