@@ -52,8 +52,10 @@ velb::RunOutcome run(const std::array<std::string, 3>& scripts, OutputMode mode,
     return outcome;
 }
 
-// What carrying the script over onto itself must write: head, dialogs, tail.
-std::string carriedOver(const std::string& script) {
+// What the new script must come out as: carried over onto itself, its head, each dialog as the
+// last one of its name followed by an empty line, and its tail; as the engine writes it back,
+// every line ended with CR LF.
+std::pair<std::string, std::string> carriedOverAndWrittenBack(const std::string& script) {
     velb::LoadedScript loaded;
     velb::testing::StringFile file(script);
     velb::testing::QuietView quiet;
@@ -66,16 +68,8 @@ std::string carriedOver(const std::string& script) {
     std::string bytes = codePage.encode(loaded.script.lines(1, loaded.frame.headEnd));
     for (const velb::Dialog& dialog : loaded.dialogs)
         bytes += codePage.encode(lastOfName[dialog.name]) + "\r\n";
-    return bytes + codePage.encode(loaded.script.lines(loaded.frame.tailStart, loaded.script.lineCount()));
-}
-
-// The script as the engine writes it back: every line ended with CR LF.
-std::string withLineEnds(const std::string& script) {
-    velb::ResourceScript loaded;
-    velb::testing::StringFile file(script);
-    velb::testing::QuietView quiet;
-    velb::loadLines(file, velb::CodePage::system(), loaded, quiet);
-    return velb::CodePage::system().encode(loaded.text);
+    return {bytes + codePage.encode(loaded.script.lines(loaded.frame.tailStart, loaded.script.lineCount())),
+            codePage.encode(loaded.script.text)};
 }
 
 } // namespace
@@ -95,12 +89,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const velb::RunExtras strings{velb::HeaderRule::AnyForm, velb::Carrying::Strings, true};
     run(scripts, OutputMode::Separate, files, strings);
 
+    const auto [carriedOver, writtenBack] = carriedOverAndWrittenBack(scripts[2]);
     if (!run({scripts[2], scripts[2], scripts[2]}, OutputMode::Merged, files).unreplacedList.empty())
         std::abort();
-    if (files.files["/out.rc"] != carriedOver(scripts[2]))
+    if (files.files["/out.rc"] != carriedOver)
         std::abort();
     run({scripts[0], scripts[0], scripts[2]}, OutputMode::Merged, files, strings);
-    if (files.files["/out.rc"] != withLineEnds(scripts[2]))
+    if (files.files["/out.rc"] != writtenBack)
         std::abort();
     return 0;
 }
