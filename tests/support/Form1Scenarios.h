@@ -54,10 +54,6 @@ private:
     std::string m_examples = utf8(std::filesystem::absolute(VELB_EXAMPLES));
 };
 
-inline std::filesystem::path scenarioData() {
-    return std::filesystem::absolute(VELB_TEST_DATA);
-}
-
 /// The three scripts of a folder, and new.rc in folder as the output.
 inline std::vector<std::u16string> scriptPaths(const std::filesystem::path& in, const TemporaryFolder& folder) {
     return {(in / "old_en.rc").u16string(), (in / "old_zh.rc").u16string(), (in / "new_en.rc").u16string(),
@@ -138,14 +134,15 @@ inline void todaysHeaderForms(Form1Driver& window, ScenarioLog& log) {
     log.folder(folder.path());
     for (const bool yes : {false, true}) {
         folder.empty();
-        fillAll(window, scriptPaths(scenarioData() / "strings", folder));
+        fillAll(window, scriptPaths(std::filesystem::absolute(VELB_TEST_DATA) / "strings", folder));
         window.dialogs().yesNoAnswers = {yes};
         window.click("Command5");
         log.dialogs();
         log.add("list: " + window.text("Text5"));
         log.files(folder);
         for (const char8_t* name : {u8"new_已翻譯.rc", u8"new_未翻譯.rc"}) {
-            const bool same = fileBytes(folder.path() / name) == fileBytes(scenarioData() / "golden/strings" / name);
+            const bool same = fileBytes(folder.path() / name) ==
+                              fileBytes(std::filesystem::absolute(VELB_TEST_DATA) / "golden/strings" / name);
             log.add(reinterpret_cast<const char*>(name) +
                     std::string(same ? " as velb-batch writes it" : " unlike velb-batch's"));
         }
@@ -220,8 +217,9 @@ inline const Scenario kWindowScenarios[] = {
 inline std::pair<std::string, std::string> playScenario(Form1Driver& window, const Scenario& scenario) {
     ScenarioLog log(window);
     scenario.run(window, log);
-    return {log.text(),
-            golden(scenarioData() / "windows/scenarios" / (std::string(scenario.name) + ".txt"), log.text())};
+    return {log.text(), golden(std::filesystem::absolute(VELB_TEST_DATA) / "windows/scenarios" /
+                                   (std::string(scenario.name) + ".txt"),
+                               log.text())};
 }
 
 } // namespace velb::testing

@@ -238,15 +238,13 @@ private slots:
         // and Enter closes; the question of other header forms, answered 否; Browse's file
         // dialog, in Chinese, cancelled.
         std::string seen;
-        const QString oldChinese[] = {"missing.rc", VELB_EXAMPLES "/old_zh.rc", VELB_TEST_DATA "/strings/old_zh.rc"};
         for (int i = 0; i < 4; ++i) {
             velb::testing::TemporaryFolder folder;
             QtWindow window(false);
             velb::testing::ScenarioLog log(window);
-            const QString in = i == 2 ? VELB_TEST_DATA "/strings" : VELB_EXAMPLES;
-            const QString paths[] = {in + "/old_en.rc", oldChinese[i % 3], in + "/new_en.rc", "new.rc"};
-            for (int f = 0; f < 4; ++f)
-                window.fill("Text" + std::to_string(f + 1), paths[f].toStdU16String());
+            auto paths = velb::testing::scriptPaths(i == 2 ? VELB_TEST_DATA "/strings" : VELB_EXAMPLES, folder);
+            paths[1] = i == 0 ? u"missing.rc" : paths[1];
+            velb::testing::fillAll(window, paths);
             whenModalOpens([&](QWidget* modal) {
                 QStringList parts{modal->objectName(), modal->windowTitle(),
                                   modal->font() == window.form.font() ? "window's font" : "another font"};
