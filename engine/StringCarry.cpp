@@ -172,15 +172,21 @@ std::optional<CarriedText> carryText(std::u16string_view english, std::u16string
                                      std::u16string_view oldChinese, TranslationMemory& memory) {
     if (!oldChinese.empty() && oldEnglish == english)
         return CarriedText{std::u16string(oldChinese)};
-    if (const auto rendering = memory.rendering(english))
-        return CarriedText{std::u16string(*rendering)};
+    // A literal found elsewhere or edited keeps what stands before the English quote (an L, or
+    // nothing): a rendering read side by side was kept from its quote on.
+    const std::u16string_view prefix = english.substr(0, english.find(u'"'));
+    if (const auto rendering = memory.rendering(english)) {
+        const std::size_t quote = rendering->find(u'"');
+        if (quote == std::u16string_view::npos || prefix.size() == english.size())
+            return CarriedText{std::u16string(*rendering)};
+        return CarriedText{std::u16string(prefix).append(rendering->substr(quote))};
+    }
     if (oldChinese.empty())
         return std::nullopt;
     const auto edited = mirrorSmallEdit(insideQuotes(oldEnglish), insideQuotes(english), insideQuotes(oldChinese));
     if (!edited)
         return std::nullopt;
-    // The new literal keeps what stands before the English quote (an L, or nothing).
-    return CarriedText{std::u16string(english.substr(0, english.find(u'"') + 1)) + *edited + u'"', true};
+    return CarriedText{std::u16string(prefix) + u'"' + *edited + u'"', true};
 }
 
 StringCarrier::StringCarrier(const Dialog& newEnglish, std::u16string_view oldEnglish, std::u16string_view oldChinese)
