@@ -1,33 +1,27 @@
 // Dialog header lines under both rules, beyond the forms of the batch tests' scripts: options
-// and signs, the window's names kept, and lines that only look like headers.
+// and signs, the window's names kept, and lines that only look like headers. The cases stand in
+// tests/data/headers.txt.
 
 #include "DialogHeader.h"
+#include "Golden.h"
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 namespace velb {
 namespace {
 
+// A name as the table writes it: in quotes, or - for none.
+std::optional<std::u16string> named(const std::string& column) {
+    return column == "-" ? std::nullopt : std::optional(testing::utf16(column.substr(1, column.size() - 2)));
+}
+
 TEST(HeaderName, EachRuleTakesItsLinesAndNamesThem) {
-    using Name = std::optional<std::u16string_view>;
-    // A line, its name under the window's rule and under HeaderRule::AnyForm.
-    const std::tuple<std::u16string_view, Name, Name> cases[] = {
-        {u"100  DIALOGEX PRELOAD SHARED NONSHARED FIXED IMPURE -1, (2), 3, 4", {}, u"100  "},
-        {u"IDD_A DIALOG (X_POS), 0, 1, 1", {}, u"IDD_A "},
-        {u"IDD_A\tDIALOG FIXED IMPURE 0, 0, 1, 1", u"", u""},
-        {u"IDD_A, DIALOG 0, 0, 1, 1", {}, {}},
-        {u" IDD_A DIALOG 0, 0, 1, 1", {}, {}},
-        {u"IDD_A DIALOG MOVEABLE PURE \t", {}, {}}, // an option is never the first coordinate
-        {u"IDD_A dialog 0, 0, 1, 1", {}, {}},
-        {u"IDD_A DIALOGS 0, 0, 1, 1", {}, {}},
-        {u"IDD_A DIALOGEX,0, 0, 1, 1", {}, {}},
-        {u"IDD_A DIALOG *0, 0, 1, 1", {}, {}},
-    };
-    for (const auto& [line, fixedImpure, anyForm] : cases) {
-        EXPECT_EQ(headerName(line, HeaderRule::FixedImpure), fixedImpure) << std::string(line.begin(), line.end());
-        EXPECT_EQ(headerName(line, HeaderRule::AnyForm), anyForm) << std::string(line.begin(), line.end());
+    const auto cases = testing::tableRows(std::filesystem::path(VELB_TEST_DATA) / "headers.txt");
+    ASSERT_FALSE(cases.empty());
+    for (const auto& c : cases) {
+        const std::u16string line = testing::utf16(c.at(0));
+        EXPECT_EQ(headerName(line, HeaderRule::FixedImpure), named(c.at(1))) << c[0];
+        EXPECT_EQ(headerName(line, HeaderRule::AnyForm), named(c.at(2))) << c[0];
     }
 }
 

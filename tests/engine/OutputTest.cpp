@@ -1,6 +1,7 @@
 // The names of a separate pair, and the report's counts and place. The text of the outputs is
 // checked byte for byte against golden files in the batch tests.
 
+#include "Golden.h"
 #include "OutputWriter.h"
 #include "Report.h"
 #include "ScriptText.h"
@@ -10,23 +11,17 @@
 namespace velb {
 namespace {
 
+// The cases stand in tests/data/output_names.txt.
 TEST(WriteOutput, SeparatePairIsNamedAfterTheFileNameUpToItsFirstRc) {
-    // Output path, and the name both files share; a folder's ".rc" is not cut.
-    const std::pair<std::u16string, std::u16string> cases[] = {
-        {u"/out/new.rc", u"/out/new"},
-        {u"/OUT/NEW.RC", u"/OUT/NEW"},
-        {u"/my.rcfiles/new.rc", u"/my.rcfiles/new"},
-        {u"/my.rcfiles/out", u"/my.rcfiles/out"},
-        {u"/.rc", u"/"},
-        {u"new.Rc.bak", u"new"},
-        {u"v1.2.rcb.rc", u"v1.2"},
-    };
+    const auto cases = testing::tableRows(std::filesystem::path(VELB_TEST_DATA) / "output_names.txt");
+    ASSERT_FALSE(cases.empty());
     LoadedScript script;
     testing::cutScript("", script);
-    for (const auto& [output, base] : cases) {
+    for (const auto& c : cases) {
         testing::MemoryFileSystem files;
         std::vector<std::filesystem::path> written;
-        writeOutput(script, MatchResult{}, output, files, written, testing::big5());
+        writeOutput(script, MatchResult{}, testing::utf16(c.at(0)), files, written, testing::big5());
+        const std::u16string base = testing::utf16(c.at(1));
         EXPECT_EQ(written, (std::vector<std::filesystem::path>{base + u"_已翻譯.rc", base + u"_未翻譯.rc"}));
     }
 }

@@ -8,9 +8,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace velb::testing {
 
@@ -42,6 +44,26 @@ inline std::string withPathsNamed(std::string text, std::initializer_list<std::p
             text.replace(at, path.size(), name);
     }
     return text;
+}
+
+/// The rows of a table of cases under tests/data: one a line, its columns parted by " | ", with
+/// blank lines and lines opening with # left out.
+inline std::vector<std::vector<std::string>> tableRows(const std::filesystem::path& file) {
+    std::vector<std::vector<std::string>> rows;
+    std::ifstream in(file, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line.front() == '#')
+            continue;
+        auto& row = rows.emplace_back();
+        for (const auto column : std::views::split(line, std::string_view(" | ")))
+            row.emplace_back(column.begin(), column.end());
+    }
+    return rows;
+}
+
+/// UTF-8 text as UTF-16.
+inline std::u16string utf16(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).u16string();
 }
 
 /// Lines joined with LF, each ended, as a golden file holds them; a line break inside a line
