@@ -13,9 +13,9 @@ namespace {
 
 using testing::big5;
 
-std::u16string decode(std::string_view bytes) {
+std::u16string decode(std::string_view bytes, const CodePage& codePage = big5()) {
     std::u16string text;
-    big5().decodeAppend(bytes, text);
+    codePage.decodeAppend(bytes, text);
     return text;
 }
 
@@ -62,9 +62,7 @@ TEST(CodePage, Utf8TakesCharactersOfEveryLengthAndEscapesEachByteOfWhatIsNoChara
         {"\x80\xE9\x96", {escaped(0x80), escaped(0xE9), escaped(0x96)}},
     };
     for (const auto& [bytes, text] : cases) {
-        std::u16string decoded;
-        utf8.decodeAppend(bytes, decoded);
-        EXPECT_EQ(decoded, text) << ::testing::PrintToString(bytes);
+        EXPECT_EQ(decode(bytes, utf8), text) << ::testing::PrintToString(bytes);
         EXPECT_EQ(utf8.encode(text), bytes);
     }
     EXPECT_EQ(utf8.encode(u"a\xD800"
@@ -82,8 +80,7 @@ TEST(CodePage, ScriptLinesDecodeAsTheirTextFileSaysAndEncodeBack) {
     for (const auto& [number, name] : {std::pair{950u, "big5"}, std::pair{kUtf8CodePage, "utf8"}}) {
         const CodePage codePage(number);
         const std::string bytes = testData(std::string(name) + ".rc");
-        std::u16string text;
-        codePage.decodeAppend(bytes, text);
+        const std::u16string text = decode(bytes, codePage);
         EXPECT_EQ(toUtf8(text), testData(std::string(name) + ".txt")) << name;
         EXPECT_EQ(codePage.encode(text), bytes) << name;
     }

@@ -21,14 +21,9 @@ namespace {
 using velb::OutputMode;
 
 // A window that shows nothing, so the fuzzer's time goes into the run itself.
-struct FuzzView : velb::RunView {
+struct FuzzView : velb::testing::Quiet<velb::RunView> {
     OutputMode mode = OutputMode::Separate;
 
-    void setStatus(std::u16string_view) override {}
-    void setBarMaximum(velb::Bar, int) override {}
-    void setBarPosition(velb::Bar, int) override {}
-    void addUnreplaced(std::u16string_view) override {}
-    bool pumpEvents() override { return true; }
     void setExecuteAndExitEnabled(bool) override {}
     void clearUnreplacedList() override {}
     std::filesystem::path readPath(velb::PathField field) override {

@@ -7,7 +7,6 @@
 #include "Golden.h"
 #include "TemporaryFolder.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>

@@ -12,8 +12,9 @@
 
 namespace velb::testing {
 
-/// Shows nothing and never stops the run; counts its event pumps.
-struct QuietView : ProgressView {
+/// Shows nothing and never stops the run; counts its event pumps. A view of the whole run is
+/// made quiet the same way, from RunView.
+template <typename View> struct Quiet : View {
     int pumps = 0;
     void setStatus(std::u16string_view) override {}
     void setBarMaximum(Bar, int) override {}
@@ -21,6 +22,7 @@ struct QuietView : ProgressView {
     void addUnreplaced(std::u16string_view) override {}
     bool pumpEvents() override { return ++pumps > 0; }
 };
+using QuietView = Quiet<ProgressView>;
 
 inline const CodePage& big5() {
     static const CodePage codePage(950);

@@ -2,6 +2,8 @@
 // A folder of the test's own under the system's temporary folder, which is also the current
 // folder (where the report goes) while it exists; removed with everything in it afterwards.
 
+#include "Golden.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <random>
@@ -32,10 +34,8 @@ public:
     /// The names of the files in it, sorted, in UTF-8.
     std::vector<std::string> files() const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_path)) {
-            const std::u8string name = entry.path().filename().u8string();
-            names.emplace_back(name.begin(), name.end());
-        }
+        for (const auto& entry : std::filesystem::directory_iterator(m_path))
+            names.push_back(utf8(entry.path().filename()));
         std::ranges::sort(names);
         return names;
     }

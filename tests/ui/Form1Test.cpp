@@ -164,11 +164,6 @@ void compareWithSnapshot(const char* file, const std::string& snapshot) {
                                                    std::string(VELB_TEST_DATA "/windows/qt/") + file, snapshot)));
 }
 
-template <typename Scenarios> void addScenarios(const Scenarios& scenarios) {
-    for (const Scenario& scenario : scenarios)
-        QTest::newRow(scenario.name) << &scenario;
-}
-
 } // namespace
 
 class Form1Test : public QObject {
@@ -185,8 +180,12 @@ private slots:
 
     void scenario_data() {
         QTest::addColumn<const Scenario*>("scenario");
-        addScenarios(velb::testing::kLogicScenarios);
-        addScenarios(velb::testing::kWindowScenarios);
+        using Scenarios = std::span<const Scenario>;
+        for (const Scenarios scenarios :
+             {Scenarios(velb::testing::kLogicScenarios), Scenarios(velb::testing::kWindowScenarios)}) {
+            for (const Scenario& scenario : scenarios)
+                QTest::newRow(scenario.name) << &scenario;
+        }
     }
     void scenario() {
         QFETCH(const Scenario*, scenario);
