@@ -76,6 +76,7 @@ CodePage::CodePage(unsigned number) : m_number(number) {
             m_bytesOf[m_single[b]] = static_cast<std::uint16_t>(b + kSingleByteOffset);
         m_lead[b] = b >= 0x80 && m_single[b] == kNone;
     }
+    bool doubleByte = false;
     for (unsigned lead = 0x80; lead < 0x100; ++lead) {
         if (!m_lead[lead])
             continue;
@@ -87,8 +88,13 @@ CodePage::CodePage(unsigned number) : m_number(number) {
             const auto code = static_cast<std::uint16_t>(lead << 8 | trail);
             m_pair[code] = c;
             m_bytesOf[c] = code;
+            doubleByte = true;
         }
     }
+    // A code page of single bytes has no lead bytes: a byte of no character there is escaped on
+    // its own, and the character after it read as itself.
+    if (!doubleByte)
+        m_lead.fill(false);
     m_asciiIsItself = true;
     for (unsigned b = 0; b < 0x80; ++b)
         m_asciiIsItself = m_asciiIsItself && m_single[b] == b && m_bytesOf[b] == b + kSingleByteOffset;

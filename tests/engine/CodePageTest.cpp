@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <stdexcept>
+#include <numeric>
 
 namespace velb {
 namespace {
@@ -85,6 +85,15 @@ TEST(CodePage, ScriptLinesDecodeAsTheirTextFileSaysAndEncodeBack) {
         EXPECT_EQ(codePage.encode(text), bytes) << name;
     }
 }
+
+#ifndef _WIN32 // The names glibc's converter knows the code pages by; Windows reads them by number.
+TEST(CodePage, EachNumberReadsByItsOwnTable) {
+    std::string high(0x60, '\0'); // the bytes A0 to FF
+    std::iota(high.begin(), high.end(), '\xA0');
+    for (const auto& page : testing::tableRows(std::filesystem::path(VELB_TEST_DATA) / "codepage/tables.txt"))
+        EXPECT_EQ(toUtf8(decode(high, CodePage(std::stoul(page.at(0))))), page.at(1)) << page[0];
+}
+#endif
 
 TEST(CodePage, ConsoleTextKeepsSurrogatePairsAndShowsEscapesAsReplacement) {
     // Pairs first, last and before a character above the surrogates; escapes and a lone high half.

@@ -58,9 +58,6 @@ public:
     std::string focused() override { return m_focus; }
     void closeAtNextPump() override { m_closeAtPump = true; }
     bool isShown() override { return m_shown; }
-    void press(Key) override {}
-    void pressAtNextPump(Key) override {}
-    int aboutBoxesShown() override { return 0; }
 
 private:
     QueuedDialogs m_dialogs;
