@@ -8,6 +8,7 @@
 #include "ErrorMessages.h"
 #include "Execute.h"
 #include "SignalStop.h"
+#include "UsageText.h"
 
 #include <CLI/CLI.hpp>
 
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,12 +44,27 @@ std::filesystem::path argumentPath(const std::string& argument) {
 #endif
 }
 
+// CLI11 words its help, version and errors in UTF-8; they reach a Windows console as text.
+int tellParser(const CLI::App& app, const CLI::Error& said) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = app.exit(said, out, err);
+    const velb::CodePage utf8(65001);
+    std::u16string text;
+    utf8.decodeAppend(out.str(), text);
+    velb::writeConsoleText(stdout, text);
+    text.clear();
+    utf8.decodeAppend(err.str(), text);
+    velb::writeConsoleText(stderr, text);
+    return status;
+}
+
 int run(int argc, char** argv) {
-    CLI::App app{"Carries the translation of every unchanged dialog over to a new release's resource script.",
-                 "velb-batch"};
+    CLI::App app{"將舊版資源檔中未變更對話框的翻譯，套用到新版資源檔。", "velb-batch"};
+    velb::speakTraditionalChinese(app);
     // A path may begin with "/" on every platform: it is never read as a Windows-style option.
     app.allow_windows_style_options(false);
-    app.set_version_flag("--version", std::string("velb-batch ") + VELB_VERSION);
+    app.set_version_flag("--version", std::string("velb-batch ") + VELB_VERSION, "顯示版本後結束");
     bool merged = false;
     bool noReport = false;
     bool anyDialog = false;
@@ -55,31 +72,31 @@ int run(int argc, char** argv) {
     unsigned codePageNumber = 0;
     std::string changesPath;
     std::array<std::string, 4> paths;
-    app.add_flag("--merged", merged, "write one merged script instead of a translated / untranslated pair");
-    app.add_flag("--no-report", noReport, "write no report into the current directory");
+    app.add_flag("--merged", merged, "寫成一個合併的資源檔，而不是已翻譯、未翻譯兩個檔案");
+    app.add_flag("--no-report", noReport, "不在目前的資料夾寫入報告");
     app.add_flag("--any-dialog", anyDialog,
-                 "also take dialogs whose header is NAME DIALOG or DIALOGEX with any options, as editors write today");
-    app.add_flag("--strings", strings,
-                 "carry the translation string by string into dialogs that changed, and lay the output out line "
-                 "for line as the new script");
+                 "也讀取標頭為 NAME DIALOG 或 DIALOGEX 加任何選項的對話框，也就是現今編輯器所寫的形式");
+    app.add_flag("--strings", strings, "在有變更的對話框中逐一字串套用翻譯，並讓輸出與新版英文資源檔逐行對應");
     const CLI::Option* changesOption =
         app.add_option("--changes", changesPath,
-                       "write what each unreplaced dialog needs (why, the diff, the old translation) to FILE in "
-                       "UTF-8, or with - to standard output in place of the list")
+                       "把每個未替換的對話框需要什麼（原因、差異、舊的翻譯）以 UTF-8 寫入 FILE；"
+                       "FILE 為 - 時改寫到標準輸出，取代清單")
             ->type_name("FILE");
-    const CLI::Option* codePageOption = app.add_option(
-        "--code-page", codePageNumber,
-        "read and write the scripts and the report in code page N (950, 936, 1252, 65001 ...) instead of the system's");
-    app.add_option("OLD_ENGLISH", paths[0], "the previous release's English script")->required();
-    app.add_option("OLD_CHINESE", paths[1], "the previous release's Traditional Chinese script")->required();
-    app.add_option("NEW_ENGLISH", paths[2], "the new release's English script")->required();
-    app.add_option("OUTPUT", paths[3], "the translated script to write")->required();
+    const CLI::Option* codePageOption =
+        app.add_option("--code-page", codePageNumber,
+                       "以代碼頁 N（950、936、1252、65001 …）讀寫資源檔與報告，而不用系統的代碼頁")
+            ->type_name("N");
+    const char* descriptions[] = {"舊版的英文資源檔", "舊版的繁體中文資源檔", "新版的英文資源檔",
+                                  "要寫入的新版中文資源檔；未加 --merged 時寫成檔名加上 _已翻譯 與 _未翻譯 的兩個檔案"};
+    const char* names[] = {"OLD_ENGLISH", "OLD_CHINESE", "NEW_ENGLISH", "OUTPUT"};
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        app.add_option(names[i], paths[i], descriptions[i])->required()->type_name("");
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& helpOrVersion) {
-        return app.exit(helpOrVersion);
+        return tellParser(app, helpOrVersion);
     } catch (const CLI::ParseError& error) {
-        app.exit(error);
+        tellParser(app, error);
         return kUsageError;
     }
 

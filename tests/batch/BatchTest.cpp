@@ -145,7 +145,8 @@ TEST_F(BatchTest, OnATerminalTheProgressLineIsClearedForAMessage) {
 
 TEST_F(BatchTest, UsageErrorsExitWithTwoHelpWithZeroAndASlashBeginsAPath) {
     // On every platform no Windows-style option is read.
-    expectRuns("usage", {"a b c", "--bogus a b c d", "--help", "/merged b c d"});
+    expectRuns("usage", {"a b c", "--bogus a b c d e", "--code-page abc a b c d", "a b c d --changes",
+                         "--code-page 950 --code-page 936 a b c d", "--help", "/merged b c d"});
 }
 
 } // namespace
