@@ -1,4 +1,4 @@
-# The documents a Linux installation carries beside the programs: velb-batch's man page, and
+# The documents a Linux installation carries beside the programs: the two programs' man pages, and
 # under share/doc/velbrix the README and LICENSE with the copyright file and changelog that
 # Debian's policy asks of every package. The compressed and generated files are made when the
 # build is configured, from the sources named here.
@@ -8,12 +8,15 @@ function(velb_gzip source target)
     execute_process(COMMAND gzip -9n -c ${source} OUTPUT_FILE ${target} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
 
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${CMAKE_SOURCE_DIR}/batch/velb-batch.1 ${CMAKE_SOURCE_DIR}/LICENSE)
+set(manPages ${CMAKE_SOURCE_DIR}/batch/velb-batch.1 ${CMAKE_SOURCE_DIR}/ui/Velb.1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${manPages} ${CMAKE_SOURCE_DIR}/LICENSE)
 set(generated ${CMAKE_BINARY_DIR}/documents)
 file(MAKE_DIRECTORY ${generated})
-velb_gzip(${CMAKE_SOURCE_DIR}/batch/velb-batch.1 ${generated}/velb-batch.1.gz)
-install(FILES ${generated}/velb-batch.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+foreach(page ${manPages})
+    cmake_path(GET page FILENAME name)
+    velb_gzip(${page} ${generated}/${name}.gz)
+    install(FILES ${generated}/${name}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 
 # The copyright file in Debian's machine-readable form, its licence text taken from LICENSE.
 file(READ ${CMAKE_SOURCE_DIR}/LICENSE licence)

@@ -9,12 +9,15 @@ cmake --preset release >/dev/null
 # Only what the package holds: its tests are run by the other presets.
 cmake --build --preset release --target Velb velb-batch
 cpack --preset release
-package=build/release/velbrix_$(grep -oP 'project\(Velbrix VERSION \K[0-9.]+' CMakeLists.txt)_amd64.deb
+version=$(grep -oP 'project\(Velbrix VERSION \K[0-9.]+' CMakeLists.txt)
+package=build/release/velbrix_${version}_amd64.deb
 
 desktop-file-validate ui/velb.desktop
 appstreamcli validate --no-net ui/*.metainfo.xml
-# Warnings are shown; only an error fails the check.
-lintian --fail-on error "$package"
+# Software centres tell the version from the metainfo's newest release.
+grep -q "<release version=\"$version\"" ui/*.metainfo.xml
+# Every warning fails the check too.
+lintian --fail-on warning "$package"
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"

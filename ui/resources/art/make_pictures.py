@@ -3,7 +3,8 @@
 
     python3 ui/resources/art/make_pictures.py
 
-icon.txt     -> ../icon.png (indexed PNG) and ../velb.ico (8-bit BMP icon)
+icon.txt     -> ../icons/velb-<N>.png (indexed PNG) at each of ICON_SIZES pixels, and
+                ../velb.ico (8-bit BMP icon) holding every size
 duckling.txt -> ../duckling.gif (GIF89a, 64-colour table, one transparent index)
                 and ../duckling.ico (the same, for the Windows windows)
 
@@ -23,6 +24,9 @@ from pathlib import Path
 ART_DIR = Path(__file__).resolve().parent
 OUT_DIR = ART_DIR.parent
 SIZE = 32
+# The sizes of the hicolor theme and of the Windows icon, scaled without smoothing, so that the
+# pixel art stays crisp: each pixel is the art pixel it falls on.
+ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
 TRANSPARENT = 0  # palette index of '.'; its colour is black, see write_ico()
 
 
@@ -66,6 +70,12 @@ def padded(palette, size):
     return palette + [(0, 0, 0)] * (size - len(palette))
 
 
+def scaled(pixels, size):
+    """Nearest-neighbour scaling of the art to size x size pixels."""
+    return [[pixels[y * SIZE // size][x * SIZE // size] for x in range(size)]
+            for y in range(size)]
+
+
 def png_chunk(kind, data):
     body = kind + data
     return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
@@ -75,9 +85,10 @@ def write_png(path, palette, pixels):
     """Indexed 8-bit PNG: a full 256-entry PLTE and a tRNS entry that makes
     index 0 fully transparent (the other indices stay opaque)."""
     raw = b"".join(b"\0" + bytes(row) for row in pixels)  # filter 0 per row
+    size = len(pixels)
     path.write_bytes(
         b"\x89PNG\r\n\x1a\n"
-        + png_chunk(b"IHDR", struct.pack(">IIBBBBB", SIZE, SIZE, 8, 3, 0, 0, 0))
+        + png_chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 3, 0, 0, 0))
         + png_chunk(b"PLTE", b"".join(bytes(c) for c in padded(palette, 256)))
         + png_chunk(b"tRNS", b"\0")
         + png_chunk(b"IDAT", zlib.compress(raw, 9))
@@ -85,29 +96,42 @@ def write_png(path, palette, pixels):
     )
 
 
-def write_ico(path, palette, pixels):
-    """Classic 256-colour icon: one 8-bit BMP image plus a 1-bit AND mask.
+def ico_image(palette, pixels):
+    """One classic 256-colour icon image: an 8-bit BMP plus a 1-bit AND mask.
 
     Windows draws an icon as (screen AND mask) XOR colour, so transparent
     pixels need mask bit 1 and colour black, which is why index 0 is black.
-    Both bitmaps are stored bottom row first; each row here is already a
-    multiple of 4 bytes long (32 bytes of colour, 4 bytes of mask)."""
-    colour = b"".join(bytes(row) for row in reversed(pixels))
+    Both bitmaps are stored bottom row first, each row padded to 4 bytes."""
+    size = len(pixels)
+    colour_pad = bytes(-size % 4)
+    mask_row = (size + 31) // 32 * 4
+    colour = b"".join(bytes(row) + colour_pad for row in reversed(pixels))
     mask = b"".join(
-        sum(1 << (SIZE - 1 - x) for x, i in enumerate(row) if i == TRANSPARENT)
-        .to_bytes(SIZE // 8, "big")
+        sum(1 << (mask_row * 8 - 1 - x) for x, i in enumerate(row) if i == TRANSPARENT)
+        .to_bytes(mask_row, "big")
         for row in reversed(pixels)
     )
-    # The DIB height counts colour and mask together, hence 2 * SIZE.
-    header = struct.pack("<IiiHHIIiiII", 40, SIZE, 2 * SIZE, 1, 8, 0,
+    # The DIB height counts colour and mask together, hence 2 * size.
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 8, 0,
                          len(colour) + len(mask), 0, 0, 256, 0)
     quads = b"".join(bytes((b, g, r, 0)) for r, g, b in padded(palette, 256))
-    image = header + quads + colour + mask
-    icon_dir = struct.pack("<HHH", 0, 1, 1)
-    # Width, height, colour count 0 (= 256), reserved, planes, bits, size, offset.
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 0, 0, 1, 8, len(image),
-                        len(icon_dir) + 16)
-    path.write_bytes(icon_dir + entry + image)
+    return header + quads + colour + mask
+
+
+def write_ico(path, palette, images):
+    """An icon file holding one image per picture in images, smallest first."""
+    icon_dir = struct.pack("<HHH", 0, 1, len(images))
+    entries = b""
+    bodies = b""
+    offset = len(icon_dir) + 16 * len(images)
+    for pixels in images:
+        body = ico_image(palette, pixels)
+        size = len(pixels) % 256  # a directory entry writes 256 as 0
+        # Width, height, colour count 0 (= 256), reserved, planes, bits, size, offset.
+        entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 8, len(body),
+                               offset + len(bodies))
+        bodies += body
+    path.write_bytes(icon_dir + entries + bodies)
 
 
 def lzw_encode(indices, min_code_size):
@@ -178,11 +202,14 @@ def write_gif(path, palette, pixels):
 
 def main():
     palette, pixels = read_art(ART_DIR / "icon.txt")
-    write_png(OUT_DIR / "icon.png", palette, pixels)
-    write_ico(OUT_DIR / "velb.ico", palette, pixels)
+    icons = [scaled(pixels, size) for size in ICON_SIZES]
+    (OUT_DIR / "icons").mkdir(exist_ok=True)
+    for icon in icons:
+        write_png(OUT_DIR / "icons" / f"velb-{len(icon)}.png", palette, icon)
+    write_ico(OUT_DIR / "velb.ico", palette, icons)
     palette, pixels = read_art(ART_DIR / "duckling.txt")
     write_gif(OUT_DIR / "duckling.gif", palette, pixels)
-    write_ico(OUT_DIR / "duckling.ico", palette, pixels)
+    write_ico(OUT_DIR / "duckling.ico", palette, [pixels])
 
 
 if __name__ == "__main__":
