@@ -1,7 +1,8 @@
-# The documents a Linux installation carries beside the programs: the two programs' man pages, and
-# under share/doc/velbrix the README and LICENSE with the copyright file and changelog that
-# Debian's policy asks of every package. The compressed and generated files are made when the
-# build is configured, from the sources named here.
+# The documents a Linux installation carries beside the programs: the two programs' man pages
+# (velb-batch's in Traditional Chinese too), and under share/doc/velbrix the README and
+# LICENSE with the copyright file and changelog that Debian's policy asks of every package.
+# The compressed and generated files are made when the build is configured, from the sources
+# named here.
 
 # Compressed as Debian's tools want it: best compression, no name or time in the header.
 function(velb_gzip source target)
@@ -17,6 +18,12 @@ foreach(page ${manPages})
     velb_gzip(${page} ${generated}/${name}.gz)
     install(FILES ${generated}/${name}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
+# velb-batch's page in Traditional Chinese, which man shows under a zh_TW locale.
+set(chinesePage ${CMAKE_SOURCE_DIR}/batch/velb-batch.zh_TW.1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${chinesePage})
+velb_gzip(${chinesePage} ${generated}/velb-batch.zh_TW.1.gz)
+install(FILES ${generated}/velb-batch.zh_TW.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/zh_TW/man1
+        RENAME velb-batch.1.gz)
 
 # The copyright file in Debian's machine-readable form, its licence text taken from LICENSE.
 file(READ ${CMAKE_SOURCE_DIR}/LICENSE licence)

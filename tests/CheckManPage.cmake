@@ -1,5 +1,5 @@
-# The man page names the same long options as velb-batch --help, so neither can gain or lose
-# one unnoticed. Run as: cmake -DBATCH=<velb-batch> -DMAN_PAGE=<velb-batch.1> -P CheckManPage.cmake
+# Each man page names the same long options as velb-batch --help, so none can gain or lose
+# one unnoticed. Run as: cmake -DBATCH=<velb-batch> "-DMAN_PAGES=<page>;<page>" -P CheckManPage.cmake
 
 function(long_options text result)
     string(REGEX MATCHALL "--[a-z][a-z-]*" options "${text}")
@@ -12,12 +12,14 @@ execute_process(COMMAND ${BATCH} --help OUTPUT_VARIABLE help RESULT_VARIABLE sta
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "velb-batch --help exited with ${status}")
 endif()
-file(READ ${MAN_PAGE} page)
-# In the man format a hyphen is written "\-".
-string(REPLACE "\\-" "-" page "${page}")
-
 long_options("${help}" fromHelp)
-long_options("${page}" fromPage)
-if(NOT fromHelp STREQUAL fromPage)
-    message(FATAL_ERROR "--help lists ${fromHelp}\nthe man page lists ${fromPage}")
-endif()
+
+foreach(manPage ${MAN_PAGES})
+    file(READ ${manPage} page)
+    # In the man format a hyphen is written "\-".
+    string(REPLACE "\\-" "-" page "${page}")
+    long_options("${page}" fromPage)
+    if(NOT fromHelp STREQUAL fromPage)
+        message(FATAL_ERROR "--help lists ${fromHelp}\n${manPage} lists ${fromPage}")
+    endif()
+endforeach()
