@@ -3,6 +3,8 @@
 #include "ControlTable.h"
 
 #include <QColor>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QStringList>
@@ -27,11 +29,14 @@ QFont mingFont(double points, bool bold) {
 
 namespace {
 
-// The program's icon, shown by all its windows. The first call makes the program's pictures
-// available as resources.
+// The program's icon, shown by all its windows, in every size drawn, so that the desktop need
+// not scale one. The first call makes the program's pictures available as resources.
 QIcon programIcon() {
     [[maybe_unused]] static const bool registered = (registerPictures(), true);
-    return QIcon(QStringLiteral(":/velb/icon.png"));
+    QIcon icon;
+    for (const QFileInfo& size : QDir(QStringLiteral(":/velb/icons")).entryInfoList())
+        icon.addFile(size.filePath());
+    return icon;
 }
 
 } // namespace
