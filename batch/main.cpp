@@ -18,6 +18,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #ifdef _WIN32
@@ -86,11 +87,13 @@ int run(int argc, char** argv) {
         app.add_option("--code-page", codePageNumber,
                        "以代碼頁 N（950、936、1252、65001 …）讀寫資源檔與報告，而不用系統的代碼頁")
             ->type_name("N");
-    const char* descriptions[] = {"舊版的英文資源檔", "舊版的繁體中文資源檔", "新版的英文資源檔",
-                                  "要寫入的新版中文資源檔；未加 --merged 時寫成檔名加上 _已翻譯 與 _未翻譯 的兩個檔案"};
-    const char* names[] = {"OLD_ENGLISH", "OLD_CHINESE", "NEW_ENGLISH", "OUTPUT"};
+    const std::pair<const char*, const char*> positionals[] = {
+        {"OLD_ENGLISH", "舊版的英文資源檔"},
+        {"OLD_CHINESE", "舊版的繁體中文資源檔"},
+        {"NEW_ENGLISH", "新版的英文資源檔"},
+        {"OUTPUT", "要寫入的新版中文資源檔；未加 --merged 時寫成檔名加上 _已翻譯 與 _未翻譯 的兩個檔案"}};
     for (std::size_t i = 0; i < paths.size(); ++i)
-        app.add_option(names[i], paths[i], descriptions[i])->required()->type_name("");
+        app.add_option(positionals[i].first, paths[i], positionals[i].second)->required()->type_name("");
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& helpOrVersion) {
